@@ -1,0 +1,61 @@
+#include "ProcessRunner.h"
+
+#include "UniqueHandle.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace kit_test {
+
+using norvalex::UniqueKernelObject;
+
+ProcessResult RunProgram(const std::string& commandLine, unsigned long timeoutMs) {
+    ProcessResult result;
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return result;
+    UniqueKernelObject reader(readEnd);
+    UniqueKernelObject writer(writeEnd);
+    SetHandleInformation(reader.get(), HANDLE_FLAG_INHERIT, 0);
+    UniqueKernelObject nul(CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                       OPEN_EXISTING, 0, nullptr));
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nul.get();
+    startup.hStdOutput = writer.get();
+    startup.hStdError = nul.get();
+    PROCESS_INFORMATION info{};
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &info))
+        return result;
+    UniqueKernelObject process(info.hProcess);
+    UniqueKernelObject thread(info.hThread);
+    // Our copy of the write end must go, or the pipe never reports its end.
+    writer.reset();
+    result.started = true;
+
+    char chunk[65536];
+    DWORD got = 0;
+    while (ReadFile(reader.get(), chunk, sizeof(chunk), &got, nullptr) && got > 0)
+        result.output.append(chunk, got);
+
+    if (WaitForSingleObject(process.get(), timeoutMs) != WAIT_OBJECT_0) {
+        TerminateProcess(process.get(), 255);
+        result.exitCode = 255;
+        return result;
+    }
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process.get(), &exitCode);
+    result.exitCode = exitCode;
+    return result;
+}
+
+} // namespace kit_test

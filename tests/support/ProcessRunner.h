@@ -1,0 +1,18 @@
+// Starts a program of the kit as a user would and collects what it wrote to
+// standard output, byte for byte, and its exit code.
+#pragma once
+
+#include <string>
+
+namespace kit_test {
+
+struct ProcessResult {
+    bool started = false;
+    unsigned long exitCode = 0;
+    std::string output;
+};
+
+// `commandLine` is passed to the program unchanged (quote as the program expects).
+ProcessResult RunProgram(const std::string& commandLine, unsigned long timeoutMs = 120000);
+
+} // namespace kit_test
