@@ -1,0 +1,146 @@
+// The loader's device operations against the running stand-in driver.
+#include "DrvLoader.h"
+#include "DriverService.h"
+#include "StandInDevices.h"
+#include "SystemErrorText.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace standin = norvalex::standin;
+
+namespace {
+
+class LoaderDevice : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { Driver = std::make_unique<kit_test::RunningDriver>(); }
+    static void TearDownTestSuite() { Driver.reset(); }
+    void SetUp() override {
+        ASSERT_TRUE(Driver->ok()) << "the stand-in driver did not start";
+        Loader.SetErrorReporter([this](const std::string& text) { Boxes.push_back(text); });
+    }
+
+    static std::unique_ptr<kit_test::RunningDriver> Driver;
+    TNorvalexLoader Loader;
+    std::vector<std::string> Boxes;
+};
+
+std::unique_ptr<kit_test::RunningDriver> LoaderDevice::Driver;
+
+DWORD HandleCount() {
+    DWORD count = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &count);
+    return count;
+}
+
+bool DeviceIsFree(const char* path) {
+    HANDLE h = CreateFileA(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(h);
+    return true;
+}
+
+TEST_F(LoaderDevice, UnnumberedAndNumberedPaths) {
+    ASSERT_TRUE(Loader.OpenDevice(-1));
+    EXPECT_FALSE(DeviceIsFree("\\\\.\\NorvalexDevice")) << "-1 must hold the unnumbered device";
+    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+    ASSERT_TRUE(Loader.OpenDevice(0));
+    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice")) << "reopening releases the earlier device";
+    EXPECT_FALSE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+    Loader.CloseDevice();
+    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+    EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(LoaderDevice, MissingDeviceShowsSystemTextAndForgetsHandle) {
+    ASSERT_TRUE(Loader.OpenDevice(0));
+    EXPECT_FALSE(Loader.OpenDevice(7));
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0], SystemErrorText(standin::MissingDeviceError));
+    EXPECT_FALSE(Boxes[0].empty());
+    EXPECT_EQ(Loader.CallFunc800(), 0u) << "no device is open after a failed open";
+    EXPECT_FALSE(Loader.OpenDevice(-2)) << "a negative number other than -1 is a name too";
+    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+}
+
+TEST_F(LoaderDevice, DeviceHeldElsewhereShowsAccessDenied) {
+    HANDLE other = CreateFileA("\\\\.\\NorvalexDevice0", GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               0, nullptr);
+    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(Loader.OpenDevice(0));
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0], SystemErrorText(standin::AlreadyOpenError));
+    CloseHandle(other);
+}
+
+TEST_F(LoaderDevice, Func800Answers) {
+    EXPECT_EQ(Loader.CallFunc800(), 0u) << "no device open: nothing sent, 0";
+    ASSERT_TRUE(Loader.OpenDevice(standin::NormalDevice));
+    EXPECT_EQ(Loader.CallFunc800(), standin::Func800Answer);
+    ASSERT_TRUE(Loader.OpenDevice(standin::AllOnesDevice));
+    EXPECT_EQ(Loader.CallFunc800(), 0xFFFFFFFFu);
+    ASSERT_TRUE(Loader.OpenDevice(standin::FailingDevice));
+    EXPECT_EQ(Loader.CallFunc800(), 0u) << "a failed request answers 0";
+    EXPECT_TRUE(Boxes.empty()) << "a failed request shows nothing";
+}
+
+TEST_F(LoaderDevice, ReadBytesRendersEightBytes) {
+    std::string text = "stale";
+    Loader.ReadBytes(text);
+    EXPECT_EQ(text, "") << "no device open: empty, no box";
+    EXPECT_TRUE(Boxes.empty());
+
+    ASSERT_TRUE(Loader.OpenDevice(standin::NormalDevice));
+    Loader.ReadBytes(text);
+    EXPECT_EQ(text, "41 42 43 44 45 46 47 48 ");
+
+    ASSERT_TRUE(Loader.OpenDevice(standin::ShortReadDevice));
+    Loader.ReadBytes(text);
+    EXPECT_EQ(text, "41 42 43 00 00 00 00 00 ");
+    EXPECT_TRUE(Boxes.empty());
+
+    ASSERT_TRUE(Loader.OpenDevice(standin::FailingDevice));
+    Loader.ReadBytes(text);
+    EXPECT_EQ(text, "00 00 00 00 00 00 00 00 ");
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0], SystemErrorText(standin::FailingDeviceError));
+}
+
+TEST_F(LoaderDevice, CloseWithoutDeviceDoesNothing) {
+    Loader.CloseDevice();
+    Loader.CloseDevice();
+    std::string text;
+    Loader.ReadBytes(text);
+    EXPECT_EQ(text, "");
+}
+
+TEST_F(LoaderDevice, DestructorReleasesDevice) {
+    {
+        TNorvalexLoader scoped;
+        ASSERT_TRUE(scoped.OpenDevice(0));
+        EXPECT_FALSE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+    }
+    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+}
+
+TEST_F(LoaderDevice, RepeatedOpensLeakNoHandle) {
+    ASSERT_TRUE(Loader.OpenDevice(0));
+    Loader.CloseDevice();
+    DWORD before = HandleCount();
+    ASSERT_GT(before, 0u) << "the process handle count is not available";
+    for (int i = 0; i < 1000; ++i) {
+        ASSERT_TRUE(Loader.OpenDevice(0));
+        Loader.CloseDevice();
+    }
+    EXPECT_EQ(HandleCount(), before);
+    for (int i = 0; i < 100; ++i)
+        ASSERT_TRUE(Loader.OpenDevice(i % 2 ? -1 : 0));
+    Loader.CloseDevice();
+    EXPECT_EQ(HandleCount(), before);
+}
+
+} // namespace

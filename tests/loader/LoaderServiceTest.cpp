@@ -1,0 +1,118 @@
+// The loader against Wine's real service manager and the stand-in driver.
+#include "DrvLoader.h"
+#include "DriverService.h"
+#include "SystemErrorText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using kit_test::QueryServiceState;
+using kit_test::ServiceState;
+
+namespace {
+
+class LoaderService : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(kit_test::RemoveDriverService());
+        Loader.SetErrorReporter([this](const std::string& text) { Boxes.push_back(text); });
+    }
+    void TearDown() override { kit_test::RemoveDriverService(); }
+
+    // Starting right after the session came up may meet Wine's locked database.
+    void StartUntilRunning() {
+        for (int attempt = 0; attempt < 600 && QueryServiceState() != ServiceState::Running;
+             ++attempt) {
+            ASSERT_TRUE(Loader.StartDriver());
+            Sleep(100);
+        }
+        ASSERT_EQ(QueryServiceState(), ServiceState::Running);
+    }
+
+    TNorvalexLoader Loader;
+    std::vector<std::string> Boxes;
+};
+
+TEST(CtlCode, ComposesUnknownDeviceBufferedAnyAccess) {
+    EXPECT_EQ(CtlCode(0x800), 0x222000u);
+    EXPECT_EQ(CtlCode(0x801), 0x222004u);
+    EXPECT_EQ(CtlCode(0), 0x220000u);
+}
+
+TEST_F(LoaderService, FullLifecycle) {
+    ASSERT_TRUE(Loader.InstallDriver(kit_test::BinDir()));
+    EXPECT_EQ(QueryServiceState(), ServiceState::Stopped);
+
+    // A second install reports the system's text for an existing service.
+    EXPECT_FALSE(Loader.InstallDriver(kit_test::BinDir()));
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0], SystemErrorText(ERROR_SERVICE_EXISTS));
+    EXPECT_FALSE(Boxes[0].empty());
+    Boxes.clear();
+
+    StartUntilRunning();
+    EXPECT_TRUE(Loader.StartDriver()) << "starting a running service still opens it";
+    EXPECT_EQ(QueryServiceState(), ServiceState::Running);
+
+    EXPECT_TRUE(Loader.StopDriver());
+    EXPECT_TRUE(kit_test::StopDriverService()); // waits for the stop to finish
+    EXPECT_TRUE(Loader.StopDriver()) << "stopping a stopped service still opens it";
+    EXPECT_EQ(QueryServiceState(), ServiceState::Stopped);
+
+    EXPECT_TRUE(Loader.RemoveDriver());
+    EXPECT_TRUE(kit_test::RemoveDriverService());
+    EXPECT_EQ(QueryServiceState(), ServiceState::Absent);
+    EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(LoaderService, WithoutServiceOperationsFailSilently) {
+    EXPECT_FALSE(Loader.StartDriver());
+    EXPECT_FALSE(Loader.StopDriver());
+    EXPECT_FALSE(Loader.RemoveDriver());
+    EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(LoaderService, InstallFromFolderWithoutDriverFileStillCreatesService) {
+    std::string folder = kit_test::BinDir() + "no-such-folder\\";
+    ASSERT_TRUE(Loader.InstallDriver(folder));
+    EXPECT_EQ(QueryServiceState(), ServiceState::Stopped);
+    EXPECT_TRUE(Loader.StartDriver()) << "the start's own failure is not reported";
+    Sleep(500);
+    EXPECT_NE(QueryServiceState(), ServiceState::Running);
+    EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(LoaderService, InstallRegistersKernelDriverWithUnquotedPath) {
+    std::string folder = "C:\\Program Files\\Norvalex kit\\";
+    ASSERT_TRUE(Loader.InstallDriver(folder));
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+    SC_HANDLE service = OpenServiceA(manager, "NorvalexDevice", SERVICE_QUERY_CONFIG);
+    ASSERT_NE(service, nullptr);
+    alignas(QUERY_SERVICE_CONFIGA) char storage[8192];
+    auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(storage);
+    DWORD needed = 0;
+    ASSERT_TRUE(QueryServiceConfigA(service, config, sizeof(storage), &needed));
+    EXPECT_EQ(config->dwServiceType, static_cast<DWORD>(SERVICE_KERNEL_DRIVER));
+    EXPECT_EQ(config->dwStartType, static_cast<DWORD>(SERVICE_DEMAND_START));
+    EXPECT_EQ(config->dwErrorControl, static_cast<DWORD>(SERVICE_ERROR_NORMAL));
+    EXPECT_STREQ(config->lpDisplayName, "NorvalexDevice");
+    EXPECT_NE(std::string(config->lpBinaryPathName).find(folder + "Norvalex.sys"),
+              std::string::npos)
+        << config->lpBinaryPathName;
+    EXPECT_EQ(std::string(config->lpBinaryPathName).find('"'), std::string::npos);
+    CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+}
+
+TEST(SystemErrorText, NoTextForUnknownCodeAndMarkersShownAsTheyStand) {
+    EXPECT_EQ(SystemErrorText(0x20001234), "");
+    // ERROR_WRONG_DISK has insert markers: they must not be formatted against nothing.
+    std::string wrongDisk = SystemErrorText(ERROR_WRONG_DISK);
+    EXPECT_FALSE(wrongDisk.empty());
+    EXPECT_NE(wrongDisk.back(), '.');
+    EXPECT_NE(wrongDisk.back(), '\n');
+}
+
+} // namespace
