@@ -1,0 +1,211 @@
+// The console tester as a user runs it, against the stand-in driver in the
+// prefix: exact bytes on standard output (text mode, CR LF) and exit codes.
+#include "DriverService.h"
+#include "NorvalexContract.h"
+#include "ProcessRunner.h"
+#include "StandInDevices.h"
+#include "UniqueHandle.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <stdio.h>
+#include <string>
+#include <vector>
+
+using kit_test::RunProgram;
+using norvalex::standin::PatternByte;
+
+namespace {
+
+// What the program prints with "\n", as the text-mode stream writes it.
+std::string TextMode(const std::string& printed) {
+    std::string text;
+    for (char c : printed)
+        text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return text;
+}
+
+const std::string Started = "Test application Test_Norvalex starting...\n"
+                            "Device found, handle open.\n";
+const std::string CodeList = "         IO control code index\n"
+                             "           0 is code NORVALEX_IOCTL_800 [222000]\n";
+const std::string Usage = "Usage: Test_Norvalex [r n] [w n] [i n]\n"
+                          "       r initiates a read of specified number of bytes\n"
+                          "       w initiates a write of specified number of bytes\n"
+                          "       i initiates an IO Control Code message with specified index "
+                          "value\n" +
+                          CodeList +
+                          "Example:\n"
+                          "    Test_Norvalex r 32 w 32\n"
+                          "        read 32 bytes, then write 32 bytes\n";
+const std::string Exiting = "Exiting...\n\n";
+const std::string IndexTooLarge = "IO control code index must be less than 1\n" + CodeList;
+const std::string Ioctl = "Issuing Ioctl to device - ";
+const std::string Write = "Driver does not have a write handler\n";
+const std::string AllocationFailed = "Failed to allocate buffer for read";
+
+// A read of `count` bytes from device 0, which delivers them all.
+std::string Read(size_t count) {
+    std::string printed = "Reading from device - " + std::to_string(count) +
+                          " bytes read from device (" + std::to_string(count) + " requested).\n";
+    for (size_t p = 0; p < count; ++p) {
+        printed += static_cast<char>(PatternByte(static_cast<uint32_t>(p)));
+        printed += ", ";
+        if ((p + 1) % 26 == 0 || p + 1 == count)
+            printed += "\n";
+    }
+    return printed;
+}
+
+std::string TesterCommand(const std::string& arguments) {
+    std::string command = "\"" + kit_test::BinPath("Test_Norvalex.exe") + "\"";
+    return arguments.empty() ? command : command + " " + arguments;
+}
+
+struct Case {
+    std::string arguments;
+    std::string printed; // after the banner and the open, before text-mode translation
+    unsigned long exitCode;
+};
+
+void ExpectRuns(const std::vector<Case>& cases, const std::string& opening = Started) {
+    for (const Case& c : cases) {
+        const kit_test::ProcessResult result = RunProgram(TesterCommand(c.arguments));
+        ASSERT_TRUE(result.started) << c.arguments;
+        EXPECT_EQ(result.output, TextMode(opening + c.printed)) << "arguments: " << c.arguments;
+        EXPECT_EQ(result.exitCode, c.exitCode) << "arguments: " << c.arguments;
+    }
+}
+
+class TesterWithDriver : public testing::Test {
+  protected:
+    static void SetUpTestSuite() { driver_ = std::make_unique<kit_test::RunningDriver>(); }
+    static void TearDownTestSuite() { driver_.reset(); }
+    void SetUp() override { ASSERT_TRUE(driver_->ok()) << "the stand-in driver did not start"; }
+
+  private:
+    static std::unique_ptr<kit_test::RunningDriver> driver_;
+};
+
+std::unique_ptr<kit_test::RunningDriver> TesterWithDriver::driver_;
+
+} // namespace
+
+TEST_F(TesterWithDriver, ReadsDumpEveryPositionInLinesOf26) {
+    ExpectRuns({
+        {"r 0", Read(0), 0},
+        {"r 4", Read(4), 0},
+        {"r 26", Read(26), 0},
+        {"r 30", Read(30), 0},
+        {"r 52", Read(52), 0},
+        {"r 007", Read(7), 0},
+        {"R 12abc", Read(12), 0},
+        {"read 4 r 1", Read(4) + Read(1), 0},
+    });
+}
+
+TEST_F(TesterWithDriver, DumpWritesZeroBytesAsThemselvesAndLineFeedsAsCrLf) {
+    const kit_test::ProcessResult result = RunProgram(TesterCommand("r 520"));
+    EXPECT_EQ(result.output, TextMode(Started + Read(520)));
+    EXPECT_NE(result.output.find(std::string("\0, ", 3)), std::string::npos);
+    EXPECT_NE(result.output.find("\x09, \r\n, \x0B, "), std::string::npos);
+    EXPECT_EQ(result.exitCode, 0u);
+}
+
+TEST_F(TesterWithDriver, LongDumpKeepsItsPlaceAmongTheOtherOutput) {
+    ExpectRuns({{"w 1 r 300000 w 1 i 0 r 3", Write + Read(300000) + Write + Ioctl + Read(3), 0}});
+}
+
+TEST_F(TesterWithDriver, ControlCodeAndWriteLeaveTheRunGoingOn) {
+    ExpectRuns({
+        {"i 0", Ioctl, 0},
+        {"I 0 r 4", Ioctl + Read(4), 0},
+        {"w 32", Write, 0},
+        {"w 32 r 2", Write + Read(2), 0},
+    });
+}
+
+TEST_F(TesterWithDriver, IndexPastTheTableEndsTheRunAfterEarlierPairs) {
+    ExpectRuns({
+        {"i 1", IndexTooLarge + Exiting, 1},
+        {"r 4 i 1 r 2", Read(4) + IndexTooLarge + Exiting, 1},
+        {"i 99999999999", IndexTooLarge + Exiting, 1},
+        // 2^32: wraps to index 0 in 32-bit arithmetic.
+        {"i 4294967296", IndexTooLarge + Exiting, 1},
+    });
+}
+
+TEST_F(TesterWithDriver, WordsThatAreNoPairShowUsage) {
+    ExpectRuns({
+        {"", Usage + Exiting, 1},
+        {"r 4 r", Read(4) + Usage + Exiting, 1},
+        {"r -1", Usage + Exiting, 1},
+        {"x 5", Usage + Exiting, 1},
+        {"w x", Usage + Exiting, 1},
+        {"\"\" 4", Usage + Exiting, 1},
+        {"r \"\"", Usage + Exiting, 1},
+        {"r \" 4\"", Usage + Exiting, 1},
+    });
+}
+
+TEST_F(TesterWithDriver, CountThatCannotBeAllocatedEndsTheRun) {
+    ExpectRuns({
+        {"r 2000000000", AllocationFailed + Exiting, 1},
+        {"r 2147483647", AllocationFailed + Exiting, 1},
+        {"r 2 r 4000000000 r 2", Read(2) + AllocationFailed + Exiting, 1},
+        // 2^32 + 4: wraps to a read of 4 bytes in 32-bit arithmetic.
+        {"r 4294967300", AllocationFailed + Exiting, 1},
+        {"r 99999999999999999999", AllocationFailed + Exiting, 1},
+    });
+}
+
+TEST_F(TesterWithDriver, DeviceHeldByAnotherOpenIsReported) {
+    const std::string path = std::string(norvalex::DevicePath) + "0";
+    norvalex::UniqueFile held(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held) << "error " << GetLastError();
+    norvalex::UniqueFile second(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                            OPEN_EXISTING, 0, nullptr));
+    if (second)
+        GTEST_SKIP() << "the stand-in driver lets a second open of device 0 through";
+    ExpectRuns({{"r 4", "ERROR opening device: (5) returned from CreateFile\n" + Exiting, 1}},
+               "Test application Test_Norvalex starting...\n");
+    held.reset();
+    ExpectRuns({{"r 4", Read(4), 0}});
+}
+
+// Run in a child by the test below: shows the command line the child got.
+TEST(CommandLineEcho, DISABLED_PrintsCommandLine) {
+    printf("<%s>", GetCommandLineA());
+    fflush(stdout);
+}
+
+TEST_F(TesterWithDriver, NumberWordStartingWithAByteAbove0x7FShowsUsage) {
+    // Command lines pass through the ANSI code page (1251): the byte must survive it.
+    char self[MAX_PATH] = {};
+    ASSERT_GT(GetModuleFileNameA(nullptr, self, MAX_PATH), 0u);
+    const std::string echo =
+        RunProgram(std::string("\"") + self +
+                   "\" --gtest_also_run_disabled_tests "
+                   "--gtest_filter=CommandLineEcho.DISABLED_PrintsCommandLine r \xC0\xB9")
+            .output;
+    ASSERT_NE(echo.find(" r \xC0\xB9>"), std::string::npos) << echo;
+
+    ExpectRuns({
+        {"r \xC0\xB9", Usage + Exiting, 1},
+        {"r 3 i \xC0", Read(3) + Usage + Exiting, 1},
+        {"\xF0 4", Usage + Exiting, 1},
+    });
+}
+
+TEST(TesterWithoutDevice, MissingDeviceIsReportedBeforeTheArgumentsAreLooked) {
+    kit_test::RunningDriver driver;
+    ASSERT_TRUE(driver.ok());
+    ASSERT_TRUE(kit_test::StopDriverService());
+    const std::string failed = "ERROR opening device: (2) returned from CreateFile\n" + Exiting;
+    ExpectRuns({{"", failed, 1}, {"r 4", failed, 1}, {"x", failed, 1}},
+               "Test application Test_Norvalex starting...\n");
+}
