@@ -1,0 +1,86 @@
+#include "Devices.h"
+
+namespace norvalex::standin {
+namespace {
+
+// "<prefix><service name><number>" into `text`, described by `name`; the
+// unnumbered device gets no number.
+void ComposeName(const WCHAR* prefix, int32_t number, WCHAR (&text)[NameCapacity],
+                 UNICODE_STRING& name) {
+    USHORT length = 0;
+    auto append = [&](WCHAR c) {
+        if (length + 1 < NameCapacity)
+            text[length++] = c;
+    };
+    for (const WCHAR* p = prefix; *p; ++p)
+        append(*p);
+    for (const char* p = ServiceName; *p; ++p)
+        append(static_cast<WCHAR>(*p));
+    if (number >= 0) {
+        uint32_t magnitude = static_cast<uint32_t>(number);
+        WCHAR digits[10];
+        int count = 0;
+        do {
+            digits[count++] = static_cast<WCHAR>(L'0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        while (count > 0)
+            append(digits[--count]);
+    }
+    text[length] = L'\0';
+    name.Buffer = text;
+    name.Length = static_cast<USHORT>(length * sizeof(WCHAR));
+    name.MaximumLength = static_cast<USHORT>(NameCapacity * sizeof(WCHAR));
+}
+
+NTSTATUS CreateDevice(DRIVER_OBJECT* driver, int32_t number) {
+    WCHAR deviceText[NameCapacity];
+    UNICODE_STRING deviceName;
+    ComposeName(L"\\Device\\", number, deviceText, deviceName);
+
+    DEVICE_OBJECT* device = nullptr;
+    NTSTATUS status = IoCreateDevice(driver, sizeof(DeviceState), &deviceName, FILE_DEVICE_UNKNOWN,
+                                     0, TRUE, &device);
+    if (!NT_SUCCESS(status))
+        return status;
+
+    DeviceState* state = StateOf(device);
+    state->behaviour = BehaviourOf(number);
+    state->held = 0;
+    ComposeName(L"\\DosDevices\\", number, state->linkText, state->link);
+    status = IoCreateSymbolicLink(&state->link, &deviceName);
+    if (!NT_SUCCESS(status)) {
+        // Without its link the device is unreachable; the unload must not
+        // delete a link it never made.
+        IoDeleteDevice(device);
+        return status;
+    }
+    // Reads land in the caller's buffer as the I/O manager maps it (an MDL),
+    // so a large read needs no pool copy of its own.
+    device->Flags |= DO_DIRECT_IO;
+    device->Flags &= ~DO_DEVICE_INITIALIZING;
+    return STATUS_SUCCESS;
+}
+
+} // namespace
+
+NTSTATUS CreateStandInDevices(DRIVER_OBJECT* driver) {
+    NTSTATUS status = CreateDevice(driver, UnnumberedDevice);
+    for (int32_t number = 0; NT_SUCCESS(status) && number < DeviceCount; ++number)
+        status = CreateDevice(driver, number);
+    if (!NT_SUCCESS(status))
+        DeleteStandInDevices(driver);
+    return status;
+}
+
+void DeleteStandInDevices(DRIVER_OBJECT* driver) {
+    DEVICE_OBJECT* device = driver->DeviceObject;
+    while (device) {
+        DEVICE_OBJECT* next = device->NextDevice;
+        IoDeleteSymbolicLink(&StateOf(device)->link);
+        IoDeleteDevice(device);
+        device = next;
+    }
+}
+
+} // namespace norvalex::standin

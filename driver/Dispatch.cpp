@@ -1,0 +1,110 @@
+#include "Dispatch.h"
+
+#include "Devices.h"
+
+namespace norvalex::standin {
+namespace {
+
+NTSTATUS Complete(IRP* irp, NTSTATUS status, ULONG_PTR information) {
+    irp->IoStatus.Status = status;
+    irp->IoStatus.Information = information;
+    IoCompleteRequest(irp, IO_NO_INCREMENT);
+    return status;
+}
+
+// Where the read's data goes, whichever way the I/O manager described the
+// caller's buffer.
+uint8_t* ReadTarget(DEVICE_OBJECT* device, IRP* irp) {
+    if (irp->MdlAddress)
+        return static_cast<uint8_t*>(
+            MmGetSystemAddressForMdlSafe(irp->MdlAddress, NormalPagePriority));
+    if (device->Flags & DO_BUFFERED_IO)
+        return static_cast<uint8_t*>(irp->AssociatedIrp.SystemBuffer);
+    return static_cast<uint8_t*>(irp->UserBuffer);
+}
+
+NTSTATUS StatusOf(ControlOutcome outcome) {
+    switch (outcome) {
+    case ControlOutcome::Answer:
+        return STATUS_SUCCESS;
+    case ControlOutcome::DeviceError:
+        return STATUS_IO_DEVICE_ERROR;
+    case ControlOutcome::OutputTooSmall:
+        return STATUS_BUFFER_TOO_SMALL;
+    case ControlOutcome::UnknownCode:
+        break;
+    }
+    return STATUS_INVALID_DEVICE_REQUEST;
+}
+
+// The open that holds the device marks its file object with the device's
+// state. Wine hands out a handle even when the create is refused, so every
+// request checks the mark too: a handle that does not hold the device is
+// refused as its open was.
+bool HoldsDevice(DeviceState* state, IRP* irp) {
+    FILE_OBJECT* file = IoGetCurrentIrpStackLocation(irp)->FileObject;
+    return file && file->FsContext == state;
+}
+
+} // namespace
+
+// The system does not keep a second open out, so the device does; only the
+// close of the holding open frees it.
+NTSTATUS NTAPI DispatchCreate(DEVICE_OBJECT* device, IRP* irp) {
+    DeviceState* state = StateOf(device);
+    FILE_OBJECT* file = IoGetCurrentIrpStackLocation(irp)->FileObject;
+    if (!file || InterlockedCompareExchange(&state->held, 1, 0) != 0)
+        return Complete(irp, STATUS_ACCESS_DENIED, 0);
+    file->FsContext = state;
+    return Complete(irp, STATUS_SUCCESS, 0);
+}
+
+NTSTATUS NTAPI DispatchCleanup(DEVICE_OBJECT*, IRP* irp) {
+    return Complete(irp, STATUS_SUCCESS, 0);
+}
+
+NTSTATUS NTAPI DispatchClose(DEVICE_OBJECT* device, IRP* irp) {
+    DeviceState* state = StateOf(device);
+    if (HoldsDevice(state, irp)) {
+        IoGetCurrentIrpStackLocation(irp)->FileObject->FsContext = nullptr;
+        InterlockedExchange(&state->held, 0);
+    }
+    return Complete(irp, STATUS_SUCCESS, 0);
+}
+
+NTSTATUS NTAPI DispatchRead(DEVICE_OBJECT* device, IRP* irp) {
+    DeviceState* state = StateOf(device);
+    if (!HoldsDevice(state, irp))
+        return Complete(irp, STATUS_ACCESS_DENIED, 0);
+    const DeviceBehaviour& behaviour = state->behaviour;
+    if (behaviour.failing)
+        return Complete(irp, STATUS_IO_DEVICE_ERROR, 0);
+
+    ULONG requested = IoGetCurrentIrpStackLocation(irp)->Parameters.Read.Length;
+    ULONG count = DeliveredCount(behaviour, requested);
+    if (count == 0)
+        return Complete(irp, STATUS_SUCCESS, 0);
+    uint8_t* target = ReadTarget(device, irp);
+    if (!target)
+        return Complete(irp, STATUS_INSUFFICIENT_RESOURCES, 0);
+    FillPattern(target, count);
+    return Complete(irp, STATUS_SUCCESS, count);
+}
+
+NTSTATUS NTAPI DispatchDeviceControl(DEVICE_OBJECT* device, IRP* irp) {
+    DeviceState* state = StateOf(device);
+    if (!HoldsDevice(state, irp))
+        return Complete(irp, STATUS_ACCESS_DENIED, 0);
+    const DeviceBehaviour& behaviour = state->behaviour;
+    const auto& control = IoGetCurrentIrpStackLocation(irp)->Parameters.DeviceIoControl;
+    ControlOutcome outcome =
+        DecideControl(behaviour, control.IoControlCode, control.OutputBufferLength);
+    if (outcome != ControlOutcome::Answer)
+        return Complete(irp, StatusOf(outcome), 0);
+
+    uint32_t answer = behaviour.func800Answer;
+    RtlCopyMemory(irp->AssociatedIrp.SystemBuffer, &answer, sizeof(answer));
+    return Complete(irp, STATUS_SUCCESS, sizeof(answer));
+}
+
+} // namespace norvalex::standin

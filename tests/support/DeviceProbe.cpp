@@ -1,0 +1,24 @@
+#include "DeviceProbe.h"
+
+#include "NorvalexContract.h"
+#include "UniqueHandle.h"
+
+#include <windows.h>
+
+namespace kit_test {
+
+unsigned long OpenErrorOf(const std::string& path) {
+    norvalex::UniqueFile device(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!device)
+        return GetLastError();
+    DWORD answer = 0;
+    DWORD returned = 0;
+    if (!DeviceIoControl(device.get(), norvalex::NORVALEX_IOCTL_800, nullptr, 0, &answer,
+                         sizeof(answer), &returned, nullptr) &&
+        GetLastError() == ERROR_ACCESS_DENIED)
+        return ERROR_ACCESS_DENIED;
+    return 0;
+}
+
+} // namespace kit_test

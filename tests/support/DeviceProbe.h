@@ -1,0 +1,16 @@
+// Whether a device of the stand-in driver could be opened right now, seen
+// from outside the program under test.
+#pragma once
+
+#include <string>
+
+namespace kit_test {
+
+// The error an open of `path` meets: 0 when it opens, 5 (access denied) while
+// another open holds the device, 2 when there is no such device. Wine hands
+// out the handle even for a refused open and the driver refuses its first
+// request instead; this reports both as 5. The probe's own open is closed
+// before it returns.
+unsigned long OpenErrorOf(const std::string& path);
+
+} // namespace kit_test
