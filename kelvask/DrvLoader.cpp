@@ -31,7 +31,9 @@ UniqueServiceHandle OpenDriverService(const UniqueServiceHandle& Manager, DWORD 
 
 TNorvalexLoader::TNorvalexLoader() = default;
 
-TNorvalexLoader::~TNorvalexLoader() { CloseDevice(); }
+TNorvalexLoader::~TNorvalexLoader() {
+    CloseDevice();
+}
 
 void TNorvalexLoader::ShowSystemError() {
     DWORD code = GetLastError();
@@ -44,10 +46,10 @@ bool TNorvalexLoader::InstallDriver(const std::string& Directory) {
         return false;
     // No quotes: the service manager takes the path as it stands.
     std::string binaryPath = Directory + DriverFileName;
-    UniqueServiceHandle service(CreateServiceA(
-        manager.get(), ServiceName, ServiceName, SERVICE_ALL_ACCESS, SERVICE_KERNEL_DRIVER,
-        SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, binaryPath.c_str(), nullptr, nullptr, nullptr,
-        nullptr, nullptr));
+    UniqueServiceHandle service(
+        CreateServiceA(manager.get(), ServiceName, ServiceName, SERVICE_ALL_ACCESS,
+                       SERVICE_KERNEL_DRIVER, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL,
+                       binaryPath.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr));
     if (!service) {
         ShowSystemError();
         return false;

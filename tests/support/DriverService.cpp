@@ -40,8 +40,12 @@ template <typename Condition> bool WaitFor(Condition condition) {
 
 } // namespace
 
-std::string BinDir() { return KIT_BIN_DIR; }
-std::string BinPath(const std::string& fileName) { return BinDir() + fileName; }
+std::string BinDir() {
+    return KIT_BIN_DIR;
+}
+std::string BinPath(const std::string& fileName) {
+    return BinDir() + fileName;
+}
 
 ServiceState QueryServiceState() {
     UniqueServiceHandle manager = OpenManager();
@@ -112,6 +116,8 @@ RunningDriver::RunningDriver() {
     ok_ = CreateDriverService() && StartDriverService();
 }
 
-RunningDriver::~RunningDriver() { RemoveDriverService(); }
+RunningDriver::~RunningDriver() {
+    RemoveDriverService();
+}
 
 } // namespace kit_test

@@ -21,8 +21,8 @@ ProcessResult RunProgram(const std::string& commandLine, unsigned long timeoutMs
     UniqueKernelObject writer(writeEnd);
     SetHandleInformation(reader.get(), HANDLE_FLAG_INHERIT, 0);
     UniqueKernelObject nul(CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                                       OPEN_EXISTING, 0, nullptr));
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING,
+                                       0, nullptr));
 
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
@@ -33,8 +33,8 @@ ProcessResult RunProgram(const std::string& commandLine, unsigned long timeoutMs
     PROCESS_INFORMATION info{};
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &info))
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                        &info))
         return result;
     UniqueKernelObject process(info.hProcess);
     UniqueKernelObject thread(info.hThread);
