@@ -1,0 +1,137 @@
+// Kelvask against the stand-in driver: every button through the loader, with
+// the service and the devices checked from outside.
+#include "KelvaskWindow.h"
+
+#include "DriverService.h"
+#include "StandInDevices.h"
+
+#include <gtest/gtest.h>
+
+using namespace kit_test;
+namespace standin = norvalex::standin;
+
+namespace {
+
+const std::wstring Confirmation = L"Драйвер открыт успешно";
+const std::wstring OpenFailure = L"Ошибка открытия драйвера";
+
+// Removes the service whatever a test did, also when it failed half way.
+struct ServiceCleanup {
+    ServiceCleanup() { RemoveDriverService(); }
+    ~ServiceCleanup() { RemoveDriverService(); }
+};
+
+class KelvaskWithDriver : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(driver.ok()) << "the stand-in driver did not start";
+        ASSERT_TRUE(window.Ready()) << "Kelvask's window or a control missing";
+    }
+
+    RunningDriver driver;
+    KelvaskWindow window;
+};
+
+} // namespace
+
+TEST(KelvaskTypicalUse, LoadOpenCallReadCloseUnload) {
+    ServiceCleanup cleanup;
+    ASSERT_EQ(QueryServiceState(), ServiceState::Absent);
+    KelvaskWindow window;
+    ASSERT_TRUE(window.Ready());
+
+    ASSERT_TRUE(Click(window.btnLoad));
+    ASSERT_TRUE(WaitUntil([] { return QueryServiceState() == ServiceState::Running; }, 60000))
+        << "Load must install the service from Kelvask's folder and start it";
+    EXPECT_TRUE(window.NoBoxShown());
+
+    EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
+    EXPECT_EQ(DeviceUseError(0), standin::AlreadyOpenError) << "device 0 must be the one held";
+
+    EXPECT_TRUE(window.ClickAndWaitForOutput(window.btnFunc1, L"305419896"));
+    EXPECT_TRUE(window.ClickAndWaitForOutput(window.Button1, L"41 42 43 44 45 46 47 48 "));
+
+    ASSERT_TRUE(Click(window.btnClose));
+    EXPECT_TRUE(WaitUntil([] { return DeviceUseError(0) == 0; })) << "Close must let the device go";
+
+    ASSERT_TRUE(Click(window.btnUnload));
+    EXPECT_TRUE(WaitUntil([] { return QueryServiceState() == ServiceState::Absent; }, 60000))
+        << "Unload must stop and delete the service";
+    EXPECT_TRUE(window.NoBoxShown());
+    EXPECT_TRUE(window.Close());
+}
+
+TEST(KelvaskTypicalUse, LoadWhenTheServiceExistsShowsTheSystemErrorAndStillStarts) {
+    ServiceCleanup cleanup;
+    ASSERT_TRUE(CreateDriverService());
+    KelvaskWindow window;
+    ASSERT_TRUE(window.Ready());
+    ASSERT_TRUE(Click(window.btnLoad));
+    EXPECT_EQ(window.AnswerBox(L"Error"), SystemErrorText(ERROR_SERVICE_EXISTS));
+    EXPECT_TRUE(WaitUntil([] { return QueryServiceState() == ServiceState::Running; }, 60000));
+    EXPECT_TRUE(window.NoBoxShown()) << "the start after a failed install is silent";
+}
+
+TEST_F(KelvaskWithDriver, FailedOpenShowsTheSystemErrorThenItsOwnMessage) {
+    ASSERT_TRUE(window.SetDeviceNumber(L"7"));
+    ASSERT_TRUE(Click(window.btnOpen));
+    EXPECT_EQ(window.AnswerBox(L"Error"), SystemErrorText(standin::MissingDeviceError));
+    EXPECT_EQ(window.AnswerBox(L"Error"), OpenFailure);
+    EXPECT_TRUE(window.ClickAndWaitForOutput(window.btnFunc1, L"0"));
+    EXPECT_TRUE(window.ClickAndWaitForOutput(window.Button1, L"")) << "no device is open after it";
+    EXPECT_TRUE(window.NoBoxShown());
+}
+
+TEST_F(KelvaskWithDriver, AnswerOfAllOnesShowsUnsigned) {
+    ASSERT_TRUE(window.SetDeviceNumber(L""));
+    PostChar(window.SpinEdit1, L'2');
+    ASSERT_TRUE(WaitForText(window.SpinEdit1, L"2"));
+    EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
+    EXPECT_TRUE(window.ClickAndWaitForOutput(window.btnFunc1, L"4294967295"));
+}
+
+TEST_F(KelvaskWithDriver, MinusOneOpensTheUnnumberedDevice) {
+    ASSERT_TRUE(window.SetDeviceNumber(L"-1"));
+    EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
+    EXPECT_EQ(DeviceUseError(-1), standin::AlreadyOpenError);
+    EXPECT_EQ(DeviceUseError(0), 0u);
+    EXPECT_TRUE(window.ClickAndWaitForOutput(window.Button1, L"41 42 43 44 45 46 47 48 "));
+}
+
+TEST_F(KelvaskWithDriver, LettersOrNothingInTheNumberOpenDeviceZero) {
+    for (const wchar_t* number : {L"abc", L""}) {
+        ASSERT_TRUE(window.SetDeviceNumber(number));
+        EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation) << number;
+        EXPECT_EQ(DeviceUseError(0), standin::AlreadyOpenError) << number;
+        ASSERT_TRUE(Click(window.btnClose));
+        EXPECT_TRUE(WaitUntil([] { return DeviceUseError(0) == 0; }));
+    }
+}
+
+TEST_F(KelvaskWithDriver, HexadecimalNumberOpensItsDevice) {
+    ASSERT_TRUE(window.SetDeviceNumber(L"$2"));
+    EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
+    EXPECT_EQ(DeviceUseError(standin::AllOnesDevice), standin::AlreadyOpenError);
+}
+
+TEST_F(KelvaskWithDriver, FailedReadShowsTheSystemErrorThenEightZeroBytes) {
+    ASSERT_TRUE(window.SetDeviceNumber(std::to_wstring(standin::FailingDevice)));
+    EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
+    ASSERT_TRUE(Click(window.Button1));
+    EXPECT_EQ(window.AnswerBox(L"Error"), SystemErrorText(standin::FailingDeviceError));
+    EXPECT_TRUE(WaitForText(window.EOutput, L"00 00 00 00 00 00 00 00 "));
+}
+
+TEST_F(KelvaskWithDriver, ShortReadFillsTheRestWithZeros) {
+    ASSERT_TRUE(window.SetDeviceNumber(std::to_wstring(standin::ShortReadDevice)));
+    EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
+    EXPECT_TRUE(window.ClickAndWaitForOutput(window.Button1, L"41 42 43 00 00 00 00 00 "));
+}
+
+TEST_F(KelvaskWithDriver, ClosingTheWindowClosesTheDeviceAndLeavesTheService) {
+    EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
+    EXPECT_EQ(DeviceUseError(0), standin::AlreadyOpenError);
+    ASSERT_TRUE(window.Close());
+    EXPECT_EQ(DeviceUseError(0), 0u);
+    EXPECT_EQ(QueryServiceState(), ServiceState::Running);
+}

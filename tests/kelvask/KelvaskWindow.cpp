@@ -1,0 +1,102 @@
+#include "KelvaskWindow.h"
+
+#include "DriverService.h"
+#include "NorvalexContract.h"
+#include "UniqueHandle.h"
+
+#include <commctrl.h>
+
+using namespace kit_test;
+
+KelvaskWindow::KelvaskWindow()
+    : program_(std::make_unique<TestedProgram>("\"" + BinPath("Kelvask.exe") + "\"")) {
+    processId_ = program_->ProcessId();
+    form = program_->WaitForWindow(L"Kelvask", L"TForm");
+    FindControls();
+}
+
+KelvaskWindow::KelvaskWindow(HWND form) : form(form) {
+    GetWindowThreadProcessId(form, &processId_);
+    FindControls();
+}
+
+bool KelvaskWindow::Close() {
+    if (program_)
+        return program_->Close(form);
+    PostMessageW(form, WM_CLOSE, 0, 0);
+    return WaitUntil([&] { return !IsWindow(form); });
+}
+
+void KelvaskWindow::FindControls() {
+    if (!form)
+        return;
+    Bevel1 = FindChild(form, L"TBevel", 0);
+    Bevel2 = FindChild(form, L"TBevel", 1);
+    btnLoad = FindChildByText(form, L"Button", L"Загрузить");
+    btnUnload = FindChildByText(form, L"Button", L"Выгрузить");
+    btnOpen = FindChildByText(form, L"Button", L"Открыть");
+    btnClose = FindChildByText(form, L"Button", L"Закрыть");
+    btnFunc1 = FindChildByText(form, L"Button", L"FUNC (800H)");
+    Button1 = FindChildByText(form, L"Button", L"Read");
+    SpinArrows = FindChild(form, UPDOWN_CLASSW);
+    DWORD_PTR buddy = 0;
+    if (SpinArrows)
+        SendMessageTimeoutW(SpinArrows, UDM_GETBUDDY, 0, 0, SMTO_ABORTIFHUNG, 5000, &buddy);
+    SpinEdit1 = reinterpret_cast<HWND>(buddy);
+    for (HWND edit : Children(form))
+        if (ClassName(edit) == L"Edit" && (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY))
+            EOutput = edit;
+    ready_ = Bevel1 && Bevel2 && btnLoad && btnUnload && btnOpen && btnClose && btnFunc1 &&
+             Button1 && SpinArrows && SpinEdit1 && EOutput;
+}
+
+bool KelvaskWindow::ClickAndWaitForOutput(HWND button, const std::wstring& text) const {
+    return Click(button) && WaitForText(EOutput, text);
+}
+
+bool KelvaskWindow::SetDeviceNumber(const std::wstring& text) const {
+    return SetText(SpinEdit1, text) && GetText(SpinEdit1) == text;
+}
+
+std::wstring KelvaskWindow::OpenAndAnswer(const std::wstring& boxTitle) const {
+    if (!Click(btnOpen))
+        return L"(no click)";
+    return AnswerBox(boxTitle);
+}
+
+std::wstring KelvaskWindow::AnswerBox(const std::wstring& boxTitle) const {
+    HWND box = WaitForMessageBox(processId_, boxTitle);
+    if (!box)
+        return L"(no box titled " + boxTitle + L")";
+    std::wstring text = MessageBoxText(box);
+    if (!PressOk(box))
+        return L"(box did not close)";
+    return text;
+}
+
+bool KelvaskWindow::NoBoxShown() const {
+    return TopLevelWindows(processId_, L"#32770").empty();
+}
+
+std::wstring SystemErrorText(DWORD code) {
+    wchar_t buffer[256] = L"";
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, code, 0, buffer, 256, nullptr);
+    std::wstring text(buffer, length);
+    while (!text.empty() && (text.back() <= L' ' || text.back() == L'.'))
+        text.pop_back();
+    return text;
+}
+
+DWORD DeviceUseError(int32_t number) {
+    std::string path = norvalex::DevicePath;
+    if (number != -1)
+        path += std::to_string(number);
+    norvalex::UniqueFile device(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!device)
+        return GetLastError();
+    char byte = 0;
+    DWORD got = 0;
+    return ReadFile(device.get(), &byte, 1, &got, nullptr) ? 0 : GetLastError();
+}
