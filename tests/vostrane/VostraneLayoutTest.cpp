@@ -1,0 +1,165 @@
+// The window as Vostrane shows it: frame, size and place, where each control
+// sits, how the window lays itself out when resized, and the keyboard.
+#include "VostraneWindow.h"
+
+#include "Layout.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+using namespace kit_test;
+
+static void PrintTo(const TBounds& bounds, std::ostream* out) {
+    *out << "(" << bounds.Left << ", " << bounds.Top << ", " << bounds.Width << " x "
+         << bounds.Height << ")";
+}
+
+namespace {
+
+TBounds BoundsOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+class VostraneLayout : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(window.Ready()) << "Vostrane's window or a control missing";
+    }
+
+    int Scaled(int design) const { return ScaleDesignPixels(design, lineHeight); }
+
+    // Panel on top at full width, status bar at the bottom, list between.
+    void ExpectAlignedTo(const RECT& client) const {
+        int width = client.right;
+        int height = client.bottom;
+        EXPECT_EQ(BoundsOf(RectInParent(window.Panel1)), (TBounds{0, 0, width, Scaled(190)}));
+        EXPECT_EQ(BoundsOf(RectInParent(window.StatusBar)),
+                  (TBounds{0, height - Scaled(19), width, Scaled(19)}));
+        EXPECT_EQ(BoundsOf(RectInParent(window.lbNameList)),
+                  (TBounds{0, Scaled(190), width, height - Scaled(190) - Scaled(19)}));
+    }
+
+    void ExpectPanelControlsInPlace() const {
+        struct Expectation {
+            HWND control;
+            TBounds design;
+        };
+        const Expectation controls[] = {
+            {window.Label1, {8, 11, 75, 13}},         {window.Label2, {8, 40, 75, 13}},
+            {window.NTDeviceName, {82, 37, 271, 21}}, {window.DOSDeviceName, {82, 7, 271, 21}},
+            {window.btnGetName, {8, 63, 345, 25}},    {window.btnAddName, {7, 97, 345, 25}},
+            {window.btnDelName, {7, 123, 345, 25}},   {window.btnGetList, {7, 156, 345, 25}},
+        };
+        for (const Expectation& expected : controls)
+            EXPECT_EQ(BoundsOf(RectInParent(expected.control)),
+                      ScaleBounds(expected.design, lineHeight))
+                << "control with text " << testing::PrintToString(GetText(expected.control));
+    }
+
+    bool ResizeTo(int width, int height) const {
+        SetWindowPos(window.form, nullptr, 0, 0, width, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return WaitUntil([&] {
+            RECT frame{};
+            GetWindowRect(window.form, &frame);
+            return frame.right - frame.left == width && frame.bottom - frame.top == height &&
+                   ClientRect(window.Panel1).right > 0 &&
+                   RectInParent(window.Panel1).right == ClientRect(window.form).right;
+        });
+    }
+
+    VostraneWindow window;
+    int lineHeight = FormLineHeight();
+};
+
+} // namespace
+
+TEST_F(VostraneLayout, ResizableFrameWithOnlyTheSystemMenuAtItsDesignedPlace) {
+    EXPECT_EQ(GetText(window.form), L"NT-имена устройств");
+    LONG style = GetWindowLongW(window.form, GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_THICKFRAME) << "the border must resize";
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+
+    EXPECT_EQ(BoundsOf(ClientRect(window.form)), (TBounds{0, 0, Scaled(361), Scaled(352)}));
+    RECT frame{};
+    GetWindowRect(window.form, &frame);
+    std::printf("form font line height %d; window %ld x %ld at (%ld, %ld)\n", lineHeight,
+                frame.right - frame.left, frame.bottom - frame.top, frame.left, frame.top);
+    EXPECT_EQ(frame.left, 479);
+    EXPECT_EQ(frame.top, 253);
+    if (lineHeight == DesignLineHeight) {
+        EXPECT_EQ(frame.right - frame.left, 369);
+        EXPECT_EQ(frame.bottom - frame.top, 379);
+    }
+}
+
+TEST_F(VostraneLayout, ControlsAtTheirPlacesWithTheirCaptions) {
+    ExpectAlignedTo(ClientRect(window.form));
+    ExpectPanelControlsInPlace();
+    EXPECT_EQ(GetText(window.Label1), L"DOS-имя::");
+    EXPECT_EQ(GetText(window.Label2), L"NT-имя:");
+
+    EXPECT_TRUE(GetWindowLongW(window.Panel1, GWL_STYLE) & WS_BORDER);
+    EXPECT_TRUE(GetWindowLongW(window.StatusBar, GWL_STYLE) & SBARS_SIZEGRIP);
+    DWORD_PTR parts = 0;
+    SendMessageTimeoutW(window.StatusBar, SB_GETPARTS, 0, 0, SMTO_ABORTIFHUNG, 5000, &parts);
+    EXPECT_EQ(parts, 1u);
+    DWORD_PTR itemHeight = 0;
+    SendMessageTimeoutW(window.lbNameList, LB_GETITEMHEIGHT, 0, 0, SMTO_ABORTIFHUNG, 5000,
+                        &itemHeight);
+    EXPECT_EQ(itemHeight, static_cast<DWORD_PTR>(Scaled(13)));
+}
+
+TEST_F(VostraneLayout, ResizingKeepsThePanelOnTopAndTheStatusBarAtTheBottom) {
+    ASSERT_TRUE(ResizeTo(620, 560));
+    ExpectAlignedTo(ClientRect(window.form));
+    ExpectPanelControlsInPlace();
+
+    ASSERT_TRUE(ResizeTo(260, 330));
+    ExpectAlignedTo(ClientRect(window.form));
+    ExpectPanelControlsInPlace();
+}
+
+TEST_F(VostraneLayout, TabVisitsTheControlsInTheirOrderStartingAtTheList) {
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(window.form) == window.lbNameList; }));
+    const HWND order[] = {window.NTDeviceName, window.DOSDeviceName, window.btnGetName,
+                          window.btnAddName,   window.btnDelName,    window.btnGetList,
+                          window.lbNameList};
+    for (HWND next : order) {
+        PostKey(FocusedWindow(window.form), VK_TAB);
+        EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(window.form) == next; }))
+            << "Tab did not reach the control with text " << testing::PrintToString(GetText(next));
+    }
+}
+
+TEST_F(VostraneLayout, EnterClicksTheFocusedButtonOnlyAndEscapeDoesNothing) {
+    DosNameGuard missing("VsK");
+    ASSERT_TRUE(window.SetDosName(missing.WideName()));
+    auto tabTo = [&](HWND control) {
+        for (int step = 0; step < 8 && FocusedWindow(window.form) != control; ++step) {
+            HWND before = FocusedWindow(window.form);
+            PostKey(before, VK_TAB);
+            WaitUntil([&] { return FocusedWindow(window.form) != before; });
+        }
+        return FocusedWindow(window.form) == control;
+    };
+
+    // Enter in an edit clicks nothing; Enter on a button clicks that button.
+    ASSERT_TRUE(tabTo(window.DOSDeviceName));
+    PostKey(window.DOSDeviceName, VK_RETURN);
+    ASSERT_TRUE(tabTo(window.btnGetName));
+    PostKey(window.btnGetName, VK_RETURN);
+    EXPECT_TRUE(WaitForText(window.NTDeviceName, L"Устройство не существует"));
+    EXPECT_EQ(window.Status(), L"");
+
+    ASSERT_TRUE(tabTo(window.btnDelName));
+    PostKey(window.btnDelName, VK_ESCAPE);
+    PostKey(window.btnDelName, VK_RETURN);
+    EXPECT_TRUE(WaitForText(window.StatusBar, L"DOS-имя не определено"));
+    EXPECT_TRUE(IsWindowVisible(window.form)) << "Escape must not close the window";
+}
