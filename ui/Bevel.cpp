@@ -8,17 +8,7 @@ const wchar_t BevelClassName[] = L"TBevel";
 
 TBevel::TBevel(TWinContainer& parent, const TPlacement& placement)
     : TWinControl(parent, placement, NoTabOrder) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = BevelClassName;
-        registered = RegisterClassExW(&windowClass) != 0;
-    }
+    RegisterPaintedClass(BevelClassName, WindowProc);
     CreateHandle({BevelClassName, WS_DISABLED, 0, "", false});
 }
 

@@ -30,6 +30,20 @@ TWinControl::~TWinControl() {
         DestroyWindow(FHandle);
 }
 
+void TWinControl::RegisterPaintedClass(const wchar_t* className, WNDPROC windowProc) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &windowClass))
+        return;
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+}
+
 void TWinControl::CreateHandle(const TWindowSpec& spec) {
     TForm& form = OwnerForm();
     FHandle = CreateWindowExW(spec.ExStyle, spec.ClassName, ToWide(spec.Text).c_str(),

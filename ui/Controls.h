@@ -69,6 +69,9 @@ class TWinControl : public TObject {
     // Creates the control's window in its parent, at its place in the parent's
     // tab order. Called by each control's constructor.
     void CreateHandle(const TWindowSpec& spec);
+    // Registers, once per program, a window class of the layer's own that
+    // paints itself through `windowProc` on the button-face background.
+    static void RegisterPaintedClass(const wchar_t* className, WNDPROC windowProc);
     // Routes the parent's notifications about `window` to this control too.
     void AttachPart(HWND window);
 

@@ -8,17 +8,7 @@ const wchar_t PanelClassName[] = L"TPanel";
 
 TPanel::TPanel(TWinContainer& parent, const TPlacement& placement, TTabOrder tabOrder)
     : TWinControl(parent, placement, tabOrder.Value) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = PanelClassName;
-        registered = RegisterClassExW(&windowClass) != 0;
-    }
+    RegisterPaintedClass(PanelClassName, WindowProc);
     // The panel takes no focus itself; the dialog keys go on into its controls.
     CreateHandle({PanelClassName, WS_BORDER | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, ""});
 }

@@ -16,23 +16,6 @@ static void PrintTo(const TBounds& bounds, std::ostream* out) {
 
 namespace {
 
-// The form's font as the window layer makes it, to know the screen's scale.
-int FormLineHeight() {
-    HDC screen = GetDC(nullptr);
-    LOGFONTW font{};
-    font.lfHeight = ScreenFontHeight(-11, GetDeviceCaps(screen, LOGPIXELSY));
-    font.lfCharSet = RUSSIAN_CHARSET;
-    lstrcpyW(font.lfFaceName, L"MS Sans Serif");
-    HFONT handle = CreateFontIndirectW(&font);
-    HGDIOBJ previous = SelectObject(screen, handle);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, previous);
-    DeleteObject(handle);
-    ReleaseDC(nullptr, screen);
-    return metrics.tmHeight;
-}
-
 TBounds BoundsOf(const RECT& rect) {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }

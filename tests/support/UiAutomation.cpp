@@ -224,4 +224,20 @@ bool PressOk(HWND box, DWORD timeoutMs) {
     return WaitUntil([&] { return !IsWindow(box); }, timeoutMs);
 }
 
+int FormLineHeight() {
+    HDC screen = GetDC(nullptr);
+    LOGFONTW font{};
+    font.lfHeight = -MulDiv(11, GetDeviceCaps(screen, LOGPIXELSY), 96);
+    font.lfCharSet = RUSSIAN_CHARSET;
+    lstrcpyW(font.lfFaceName, L"MS Sans Serif");
+    HFONT handle = CreateFontIndirectW(&font);
+    HGDIOBJ previous = SelectObject(screen, handle);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    DeleteObject(handle);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight;
+}
+
 } // namespace kit_test

@@ -47,6 +47,10 @@ std::vector<HWND> TopLevelWindows(DWORD processId, const std::wstring& className
 HWND FindTopLevelWindow(DWORD processId, const std::wstring& title,
                         const std::wstring& className = L"");
 
+// Line height of the windows' font ("MS Sans Serif", 8 point) on this screen:
+// the scale the window layer applies is this / 13.
+int FormLineHeight();
+
 std::wstring ClassName(HWND window);
 // The window's text through WM_GETTEXT, as wide characters or in the ANSI code page.
 std::wstring GetText(HWND window);

@@ -123,19 +123,3 @@ std::vector<std::string> Targets(const std::string& name) {
 std::vector<std::string> SystemNames() {
     return Answer(nullptr, 1 << 20);
 }
-
-int FormLineHeight() {
-    HDC screen = GetDC(nullptr);
-    LOGFONTW font{};
-    font.lfHeight = -MulDiv(11, GetDeviceCaps(screen, LOGPIXELSY), 96);
-    font.lfCharSet = RUSSIAN_CHARSET;
-    lstrcpyW(font.lfFaceName, L"MS Sans Serif");
-    HFONT handle = CreateFontIndirectW(&font);
-    HGDIOBJ previous = SelectObject(screen, handle);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, previous);
-    DeleteObject(handle);
-    ReleaseDC(nullptr, screen);
-    return metrics.tmHeight;
-}

@@ -65,4 +65,3 @@ std::vector<std::string> Targets(const std::string& name);
 std::vector<std::string> SystemNames();
 
 // Line height of the window layer's form font on this screen (13 at 96 dpi).
-int FormLineHeight();
