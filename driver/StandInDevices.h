@@ -19,7 +19,9 @@ inline constexpr uint32_t AllOnesAnswer = 0xFFFFFFFF;
 
 // Byte at position `offset` of every read: 'A', 'B', ... through all 256
 // values, so a short read is readable and a long one holds every byte value.
-constexpr uint8_t PatternByte(uint32_t offset) { return static_cast<uint8_t>(0x41 + offset); }
+constexpr uint8_t PatternByte(uint32_t offset) {
+    return static_cast<uint8_t>(0x41 + offset);
+}
 
 // Win32 error codes the programs see for the driver's refusals.
 inline constexpr uint32_t FailingDeviceError = 1117; // ERROR_IO_DEVICE (STATUS_IO_DEVICE_ERROR)
