@@ -2,23 +2,13 @@
 // and in which order the keyboard visits them. Needs no driver.
 #include "KelvaskWindow.h"
 
-#include "Layout.h"
+#include "LayoutChecks.h"
 
 #include <gtest/gtest.h>
 
 using namespace kit_test;
 
-// How a failed comparison shows bounds.
-static void PrintTo(const TBounds& bounds, std::ostream* out) {
-    *out << "(" << bounds.Left << ", " << bounds.Top << ", " << bounds.Width << " x "
-         << bounds.Height << ")";
-}
-
 namespace {
-
-TBounds BoundsOf(const RECT& rect) {
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
 
 class KelvaskLayout : public ::testing::Test {
   protected:

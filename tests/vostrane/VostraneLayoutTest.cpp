@@ -2,7 +2,7 @@
 // sits, how the window lays itself out when resized, and the keyboard.
 #include "VostraneWindow.h"
 
-#include "Layout.h"
+#include "LayoutChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -12,16 +12,7 @@
 
 using namespace kit_test;
 
-static void PrintTo(const TBounds& bounds, std::ostream* out) {
-    *out << "(" << bounds.Left << ", " << bounds.Top << ", " << bounds.Width << " x "
-         << bounds.Height << ")";
-}
-
 namespace {
-
-TBounds BoundsOf(const RECT& rect) {
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
 
 class VostraneLayout : public ::testing::Test {
   protected:
