@@ -1,6 +1,7 @@
 // The least that `Test_Norvalex r N` can cost: one read from device 0, the
 // whole text laid out in one buffer by one tight loop, one write. Writes the
 // same bytes as the tester (text-mode CR LF included).
+#include "DevicePath.h"
 #include "NorvalexContract.h"
 
 #include <windows.h>
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
     if (argc != 3)
         return 2;
     const unsigned long count = strtoul(argv[2], nullptr, 10);
-    const std::string path = std::string(norvalex::DevicePath) + "0";
+    const std::string path = norvalex::DevicePathFor(0);
     HANDLE device = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
     if (device == INVALID_HANDLE_VALUE)

@@ -1,5 +1,6 @@
 // `Test_Norvalex r N` as it is first written: every dump entry printed on its
 // own through the text-mode stdout.
+#include "DevicePath.h"
 #include "NorvalexContract.h"
 
 #include <windows.h>
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
     if (argc != 3)
         return 2;
     printf("Test application Test_Norvalex starting...\n");
-    const std::string path = std::string(norvalex::DevicePath) + "0";
+    const std::string path = norvalex::DevicePathFor(0);
     HANDLE device = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
     if (device == INVALID_HANDLE_VALUE)

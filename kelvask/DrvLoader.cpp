@@ -2,6 +2,7 @@
 
 #include "DevicePath.h"
 #include "LoaderText.h"
+#include "MessageBox.h"
 #include "SystemErrorText.h"
 #include "UniqueHandle.h"
 
@@ -13,8 +14,8 @@ uint32_t CtlCode(uint32_t Function) {
 }
 
 void ShowErrorBox(const std::string& Text) {
-    // The system's text is in the ANSI code page, so the ANSI box shows it right.
-    MessageBoxA(GetActiveWindow(), Text.c_str(), "Error", MB_OK | MB_ICONERROR);
+    // The system's text comes in the system's ANSI code page, not in the program's.
+    ShowMessageBox(Text, "Error", TMessageIcon::Error, TCodePage::System);
 }
 
 namespace {

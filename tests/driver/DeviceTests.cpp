@@ -205,7 +205,7 @@ TEST_F(StandInDriver, OneOpenAtATimePerDevice) {
     EXPECT_TRUE(RefusedAsAlreadyOpen(OpenDevice(NormalDevice)));
     Transfer stillHeld = ReadDevice(first.file.get(), 4);
     EXPECT_TRUE(stillHeld.ok) << stillHeld.error;
-    EXPECT_EQ(OpenErrorOf(norvalex::DevicePathFor(NormalDevice)), AlreadyOpenError);
+    EXPECT_EQ(DeviceOpenError(NormalDevice), AlreadyOpenError);
 
     // The hold is per device: the others stay free.
     for (int32_t other : {Unnumbered, ShortReadDevice}) {
@@ -216,7 +216,7 @@ TEST_F(StandInDriver, OneOpenAtATimePerDevice) {
     }
 
     first.file.reset();
-    EXPECT_EQ(OpenErrorOf(norvalex::DevicePathFor(NormalDevice)), 0u);
+    EXPECT_EQ(DeviceOpenError(NormalDevice), 0u);
     // A close right before the next open must already have freed the device.
     for (int round = 0; round < 20; ++round) {
         Opened again = OpenDevice(NormalDevice);

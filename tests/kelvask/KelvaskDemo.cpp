@@ -4,6 +4,7 @@
 //   kelvask_demo walk [DESKTOP]   Load, Open device 0, FUNC (800H), Read
 //   kelvask_demo finish [DESKTOP] Close, Unload, close the window
 // DESKTOP names the desktop Kelvask runs on (a virtual desktop's name).
+#include "DeviceProbe.h"
 #include "KelvaskWindow.h"
 
 #include "DriverService.h"
@@ -72,7 +73,7 @@ bool Walk(KelvaskWindow& window) {
 bool Finish(KelvaskWindow& window) {
     Click(window.btnClose);
     DWORD error = 0;
-    bool freed = WaitUntil([&] { return (error = DeviceUseError(0)) == 0; });
+    bool freed = WaitUntil([&] { return (error = DeviceOpenError(0)) == 0; });
     Say(L"Закрыть", freed ? L"device 0 free again"
                           : L"device 0 not free (error " + std::to_wstring(error) + L")");
 

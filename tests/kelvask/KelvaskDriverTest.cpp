@@ -1,5 +1,6 @@
 // Kelvask against the stand-in driver: every button through the loader, with
 // the service and the devices checked from outside.
+#include "DeviceProbe.h"
 #include "KelvaskWindow.h"
 
 #include "DriverService.h"
@@ -46,13 +47,14 @@ TEST(KelvaskTypicalUse, LoadOpenCallReadCloseUnload) {
     EXPECT_TRUE(window.NoBoxShown());
 
     EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
-    EXPECT_EQ(DeviceUseError(0), standin::AlreadyOpenError) << "device 0 must be the one held";
+    EXPECT_EQ(DeviceOpenError(0), standin::AlreadyOpenError) << "device 0 must be the one held";
 
     EXPECT_TRUE(window.ClickAndWaitForOutput(window.btnFunc1, L"305419896"));
     EXPECT_TRUE(window.ClickAndWaitForOutput(window.Button1, L"41 42 43 44 45 46 47 48 "));
 
     ASSERT_TRUE(Click(window.btnClose));
-    EXPECT_TRUE(WaitUntil([] { return DeviceUseError(0) == 0; })) << "Close must let the device go";
+    EXPECT_TRUE(WaitUntil([] { return DeviceOpenError(0) == 0; }))
+        << "Close must let the device go";
 
     ASSERT_TRUE(Click(window.btnUnload));
     EXPECT_TRUE(WaitUntil([] { return QueryServiceState() == ServiceState::Absent; }, 60000))
@@ -93,8 +95,8 @@ TEST_F(KelvaskWithDriver, AnswerOfAllOnesShowsUnsigned) {
 TEST_F(KelvaskWithDriver, MinusOneOpensTheUnnumberedDevice) {
     ASSERT_TRUE(window.SetDeviceNumber(L"-1"));
     EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
-    EXPECT_EQ(DeviceUseError(-1), standin::AlreadyOpenError);
-    EXPECT_EQ(DeviceUseError(0), 0u);
+    EXPECT_EQ(DeviceOpenError(-1), standin::AlreadyOpenError);
+    EXPECT_EQ(DeviceOpenError(0), 0u);
     EXPECT_TRUE(window.ClickAndWaitForOutput(window.Button1, L"41 42 43 44 45 46 47 48 "));
 }
 
@@ -102,16 +104,16 @@ TEST_F(KelvaskWithDriver, LettersOrNothingInTheNumberOpenDeviceZero) {
     for (const wchar_t* number : {L"abc", L""}) {
         ASSERT_TRUE(window.SetDeviceNumber(number));
         EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation) << number;
-        EXPECT_EQ(DeviceUseError(0), standin::AlreadyOpenError) << number;
+        EXPECT_EQ(DeviceOpenError(0), standin::AlreadyOpenError) << number;
         ASSERT_TRUE(Click(window.btnClose));
-        EXPECT_TRUE(WaitUntil([] { return DeviceUseError(0) == 0; }));
+        EXPECT_TRUE(WaitUntil([] { return DeviceOpenError(0) == 0; }));
     }
 }
 
 TEST_F(KelvaskWithDriver, HexadecimalNumberOpensItsDevice) {
     ASSERT_TRUE(window.SetDeviceNumber(L"$2"));
     EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
-    EXPECT_EQ(DeviceUseError(standin::AllOnesDevice), standin::AlreadyOpenError);
+    EXPECT_EQ(DeviceOpenError(standin::AllOnesDevice), standin::AlreadyOpenError);
 }
 
 TEST_F(KelvaskWithDriver, FailedReadShowsTheSystemErrorThenEightZeroBytes) {
@@ -130,8 +132,8 @@ TEST_F(KelvaskWithDriver, ShortReadFillsTheRestWithZeros) {
 
 TEST_F(KelvaskWithDriver, ClosingTheWindowClosesTheDeviceAndLeavesTheService) {
     EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
-    EXPECT_EQ(DeviceUseError(0), standin::AlreadyOpenError);
+    EXPECT_EQ(DeviceOpenError(0), standin::AlreadyOpenError);
     ASSERT_TRUE(window.Close());
-    EXPECT_EQ(DeviceUseError(0), 0u);
+    EXPECT_EQ(DeviceOpenError(0), 0u);
     EXPECT_EQ(QueryServiceState(), ServiceState::Running);
 }

@@ -87,16 +87,3 @@ std::wstring SystemErrorText(DWORD code) {
         text.pop_back();
     return text;
 }
-
-DWORD DeviceUseError(int32_t number) {
-    std::string path = norvalex::DevicePath;
-    if (number != -1)
-        path += std::to_string(number);
-    norvalex::UniqueFile device(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!device)
-        return GetLastError();
-    char byte = 0;
-    DWORD got = 0;
-    return ReadFile(device.get(), &byte, 1, &got, nullptr) ? 0 : GetLastError();
-}

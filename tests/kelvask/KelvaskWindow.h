@@ -53,11 +53,6 @@ class KelvaskWindow {
     bool ready_ = false;
 };
 
-// The error a test's own use of a device meets: 0 when it can open it and read
-// from it. While Kelvask holds the device the driver refuses another open (on
-// Wine: every request on the other handle) with access denied.
-DWORD DeviceUseError(int32_t number);
-
 // The text the loader's error box shows for a system error code: the system's
 // message without trailing blanks, control characters and full stops.
 std::wstring SystemErrorText(DWORD code);

@@ -1,5 +1,6 @@
 #include "DeviceProbe.h"
 
+#include "DevicePath.h"
 #include "NorvalexContract.h"
 #include "UniqueHandle.h"
 
@@ -19,6 +20,10 @@ unsigned long OpenErrorOf(const std::string& path) {
         GetLastError() == ERROR_ACCESS_DENIED)
         return ERROR_ACCESS_DENIED;
     return 0;
+}
+
+unsigned long DeviceOpenError(int32_t number) {
+    return OpenErrorOf(norvalex::DevicePathFor(number));
 }
 
 } // namespace kit_test

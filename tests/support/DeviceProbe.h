@@ -2,6 +2,7 @@
 // from outside the program under test.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace kit_test {
@@ -12,5 +13,7 @@ namespace kit_test {
 // request instead; this reports both as 5. The probe's own open is closed
 // before it returns.
 unsigned long OpenErrorOf(const std::string& path);
+// The same for device `number` (-1: the unnumbered device).
+unsigned long DeviceOpenError(int32_t number);
 
 } // namespace kit_test

@@ -1,6 +1,7 @@
 // The console tester as a user runs it, against the stand-in driver in the
 // prefix: exact bytes on standard output (text mode, CR LF) and exit codes.
 #include "DriverService.h"
+#include "DevicePath.h"
 #include "NorvalexContract.h"
 #include "ProcessRunner.h"
 #include "StandInDevices.h"
@@ -163,7 +164,7 @@ TEST_F(TesterWithDriver, CountThatCannotBeAllocatedEndsTheRun) {
 }
 
 TEST_F(TesterWithDriver, DeviceHeldByAnotherOpenIsReported) {
-    const std::string path = std::string(norvalex::DevicePath) + "0";
+    const std::string path = norvalex::DevicePathFor(0);
     norvalex::UniqueFile held(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                           OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(held) << "error " << GetLastError();
