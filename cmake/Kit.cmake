@@ -1,6 +1,7 @@
-# Build rules shared by every unit. The windows preset cross-compiles the
-# programs, the driver and the Wine tests; the host preset builds only the
-# pure logic, its unit tests and the fuzz targets, under the sanitizers.
+# Build rules shared by every unit. The windows and windows64 presets
+# cross-compile the programs, the driver and the Wine tests from the same
+# sources; the host preset builds only the pure logic, its unit tests and the
+# fuzz targets, under the sanitizers.
 
 set(KIT_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources (Debian's googletest package)")
 set(KIT_FUZZ_SECONDS 20 CACHE STRING "How long each fuzz target runs in the test suite")
@@ -20,6 +21,13 @@ if(WIN32)
     # Windows path of the bin folder as Wine's Z: drive sees it, for the tests.
     string(REPLACE "/" "\\\\" KIT_BIN_DIR_WINDOWS "Z:${KIT_BIN_DIR}\\\\")
 
+    # The Wine session runs this build's programs in a prefix of the same width.
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        set(KIT_WINE_ARCH win64)
+    else()
+        set(KIT_WINE_ARCH win32)
+    endif()
+    file(WRITE ${CMAKE_BINARY_DIR}/wine-arch "${KIT_WINE_ARCH}\n")
     configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
                    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                     WORLD_READ WORLD_EXECUTE)

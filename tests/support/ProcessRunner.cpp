@@ -15,8 +15,10 @@ ProcessResult RunProgram(const std::string& commandLine, unsigned long timeoutMs
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
+        result.startError = GetLastError();
         return result;
+    }
     UniqueKernelObject reader(readEnd);
     UniqueKernelObject writer(writeEnd);
     SetHandleInformation(reader.get(), HANDLE_FLAG_INHERIT, 0);
@@ -34,8 +36,10 @@ ProcessResult RunProgram(const std::string& commandLine, unsigned long timeoutMs
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &info))
+                        &info)) {
+        result.startError = GetLastError();
         return result;
+    }
     UniqueKernelObject process(info.hProcess);
     UniqueKernelObject thread(info.hThread);
     // Our copy of the write end must go, or the pipe never reports its end.

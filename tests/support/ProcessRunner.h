@@ -8,6 +8,7 @@ namespace kit_test {
 
 struct ProcessResult {
     bool started = false;
+    unsigned long startError = 0; // the system's code when the program could not be started
     unsigned long exitCode = 0;
     std::string output;
 };
