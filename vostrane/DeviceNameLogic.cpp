@@ -32,8 +32,10 @@ void TDeviceNameLogic::btnDelNameClick() {
         return;
     }
     std::string NtName = FView.NtDeviceName();
-    if (!FTable.Define(RawTargetPath | RemoveDefinition | ExactMatchOnRemove, DosName.c_str(),
-                       NtName.c_str()))
+    // An empty target equals none of the name's targets, yet the system would
+    // take it as "the most recent one" and remove that.
+    if (NtName.empty() || !FTable.Define(RawTargetPath | RemoveDefinition | ExactMatchOnRemove,
+                                         DosName.c_str(), NtName.c_str()))
         FView.ShowStatus(device_name_text::RemoveFailed);
 }
 

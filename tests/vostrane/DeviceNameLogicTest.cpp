@@ -149,13 +149,20 @@ TEST_F(DeviceNameLogicTest, RemoveTakesOnlyTheExactlyMatchingTarget) {
 }
 
 TEST_F(DeviceNameLogicTest, RemoveWithATargetMatchingNoneFails) {
-    DefineRaw("Vx1", "\\Device\\A");
+    DefineRaw("Vx1", "\\Device\\AB");
     DefineRaw("Vx1", "\\Device\\B");
     View.Dos = "Vx1";
-    View.Nt = "\\Device\\C";
-    Logic.btnDelNameClick();
-    EXPECT_EQ(View.Status, "Ошибка удаления имени");
-    EXPECT_EQ(Table.Targets("Vx1").size(), 2u);
+    // Neither a different target, nor the start of one, nor no target at all
+    // (which the system would take as "the newest") removes anything.
+    for (const char* Target : {"\\Device\\C", "\\Device\\A", ""}) {
+        View.Status.clear();
+        View.Nt = Target;
+        Logic.btnDelNameClick();
+        EXPECT_EQ(View.Status, "Ошибка удаления имени") << Target;
+        EXPECT_EQ(Table.Targets("vx1").size(), 2u) << Target;
+    }
+    // Only the non-empty texts reach the table: an empty one is refused before it.
+    EXPECT_EQ(RemovalCount(), 2u);
 }
 
 TEST_F(DeviceNameLogicTest, RemovingAMissingNameSendsNoRemoval) {

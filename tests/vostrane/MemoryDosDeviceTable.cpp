@@ -1,6 +1,7 @@
 #include "MemoryDosDeviceTable.h"
 
 #include <algorithm>
+#include <cctype>
 
 using namespace dos_device;
 
@@ -23,12 +24,19 @@ TQueryResult Store(const std::vector<std::string>& Texts, char* Buffer, uint32_t
     return {static_cast<uint32_t>(Needed), 0};
 }
 
+bool SameName(const std::string& Left, const std::string& Right) {
+    return std::equal(Left.begin(), Left.end(), Right.begin(), Right.end(), [](char A, char B) {
+        return std::toupper(static_cast<unsigned char>(A)) ==
+               std::toupper(static_cast<unsigned char>(B));
+    });
+}
+
 } // namespace
 
 std::vector<TMemoryDosDeviceTable::TEntry>::iterator
 TMemoryDosDeviceTable::Find(const std::string& DeviceName) {
     return std::find_if(FEntries.begin(), FEntries.end(),
-                        [&](const TEntry& Entry) { return Entry.Name == DeviceName; });
+                        [&](const TEntry& Entry) { return SameName(Entry.Name, DeviceName); });
 }
 
 TQueryResult TMemoryDosDeviceTable::Query(const char* DeviceName, char* Buffer, uint32_t Size) {
@@ -57,16 +65,21 @@ bool TMemoryDosDeviceTable::Define(uint32_t Flags, const char* DeviceName, const
     return true;
 }
 
-// With an exact match the target that equals the given one, else the newest.
+// An empty target removes the newest; otherwise the newest target that
+// equals the given one (exact match) or starts with it.
 bool TMemoryDosDeviceTable::Remove(uint32_t Flags, const std::string& DeviceName,
                                    const std::string& TargetPath) {
     auto Entry = Find(DeviceName);
     if (Entry == FEntries.end())
         return false;
     std::vector<std::string>& Targets = Entry->Targets;
-    auto Match = (Flags & ExactMatchOnRemove)
-                     ? std::find(Targets.begin(), Targets.end(), TargetPath)
-                     : Targets.begin();
+    auto Match = std::find_if(Targets.begin(), Targets.end(), [&](const std::string& Target) {
+        if (TargetPath.empty())
+            return true;
+        if (Flags & ExactMatchOnRemove)
+            return Target == TargetPath;
+        return Target.compare(0, TargetPath.size(), TargetPath) == 0;
+    });
     if (Match == Targets.end())
         return false;
     Targets.erase(Match);
@@ -77,7 +90,7 @@ bool TMemoryDosDeviceTable::Remove(uint32_t Flags, const std::string& DeviceName
 
 std::vector<std::string> TMemoryDosDeviceTable::Targets(const std::string& DeviceName) const {
     for (const TEntry& Entry : FEntries)
-        if (Entry.Name == DeviceName)
+        if (SameName(Entry.Name, DeviceName))
             return Entry.Targets;
     return {};
 }

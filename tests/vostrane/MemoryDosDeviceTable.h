@@ -1,7 +1,9 @@
 // A DOS device table held in memory that answers as the system documents it,
 // including what the test system's table does not do: several targets per
-// name (newest first), removal of exactly the matching target, and lists of
-// any length. It records every call so that tests can check what was asked.
+// name (newest first), names compared without regard to case, removal of the
+// exactly matching target (else of the newest target that starts with the
+// given one, or of the newest at all for an empty target), and lists of any
+// length. It records every call so that tests can check what was asked.
 #pragma once
 
 #include "DosDeviceTable.h"
