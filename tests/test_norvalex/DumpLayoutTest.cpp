@@ -12,8 +12,9 @@ namespace {
 using Bytes = std::vector<unsigned char>;
 
 // The whole dump, laid out in blocks of `capacity` bytes.
-std::string Dump(const Bytes& data, size_t capacity = 4096) {
-    DumpLayout layout(data.data(), data.size());
+std::string Dump(const Bytes& data, size_t capacity = 4096,
+                 DumpLineFeeds lineFeeds = DumpLineFeeds::Translated) {
+    DumpLayout layout(data.data(), data.size(), lineFeeds);
     std::string text;
     std::vector<char> block(capacity);
     while (size_t size = layout.Fill(block.data(), block.size())) {
@@ -24,16 +25,21 @@ std::string Dump(const Bytes& data, size_t capacity = 4096) {
     return text;
 }
 
-// What printing "%c, " per entry and "\n" per line to a text-mode stream gives.
-std::string PrintedInTextMode(const Bytes& data) {
+// What printing "%c, " per entry and "\n" per line hands to the stream.
+std::string Printed(const Bytes& data) {
     std::string printed;
     for (size_t p = 0; p < data.size(); p += DumpLineWidth) {
         for (size_t q = p; q < data.size() && q < p + DumpLineWidth; ++q)
             printed += std::string(1, static_cast<char>(data[q])) + ", ";
         printed += "\n";
     }
+    return printed;
+}
+
+// What a text-mode stream makes of it.
+std::string PrintedInTextMode(const Bytes& data) {
     std::string text;
-    for (char c : printed)
+    for (char c : Printed(data))
         text += c == '\n' ? std::string("\r\n") : std::string(1, c);
     return text;
 }
@@ -82,4 +88,15 @@ TEST(DumpLayout, BlockSizeDoesNotChangeTheBytes) {
     for (size_t capacity :
          {DumpMinimumBlock, DumpMinimumBlock + 1, size_t{13}, size_t{106}, size_t{4099}})
         EXPECT_EQ(Dump(data, capacity), expected) << "blocks of " << capacity;
+}
+
+TEST(DumpLayout, ForATextModeStreamLineFeedsStayBare) {
+    // The stream adds the CR before every line feed: none may be there already.
+    Bytes data(60, 'B');
+    data[1] = '\n';
+    data[2] = '\r';
+    data[3] = 0;
+    for (size_t capacity : {DumpMinimumBlock, size_t{4096}})
+        EXPECT_EQ(Dump(data, capacity, DumpLineFeeds::LeftToTheStream), Printed(data))
+            << "blocks of " << capacity;
 }
