@@ -2,6 +2,7 @@
 // peer, in alternating rounds under the same Wine, checks that the three
 // outputs are the same bytes, and measures the tester's peak memory.
 //   dump_bench BIN_DIR\ BENCH_DIR\ WORK_DIR\ COUNT ROUNDS
+#include "BenchArguments.h"
 #include "UniqueHandle.h"
 
 #include <windows.h>
@@ -126,7 +127,12 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const std::string bin = argv[1], bench = argv[2], work = argv[3], count = argv[4];
-    const int rounds = atoi(argv[5]);
+    uint32_t countValue = 0;
+    uint32_t roundsValue = 0;
+    if (!ParseBenchNumber("COUNT", argv[4], 0, INT32_MAX, countValue) ||
+        !ParseBenchNumber("ROUNDS", argv[5], 1, 1000, roundsValue))
+        return 2;
+    const int rounds = static_cast<int>(roundsValue);
     const std::string arguments = " r " + count;
     std::vector<Program> programs = {
         {"Test_Norvalex", "\"" + bin + "Test_Norvalex.exe\"" + arguments, work + "ours.out", {}},
@@ -166,7 +172,7 @@ int main(int argc, char* argv[]) {
     const bool identical = sameLimit >= 0 && sameNaive >= 0;
     printf("Outputs byte-identical: %s (%lld bytes)\n", identical ? "yes" : "NO", sameLimit);
 
-    const SIZE_T readBuffer = static_cast<SIZE_T>(strtoul(count.c_str(), nullptr, 10));
+    const SIZE_T readBuffer = countValue;
     const RunResult base = Run("\"" + bin + "Test_Norvalex.exe\" r 0", work + "base.out", true);
     const RunResult full = Run(programs[0].commandLine, programs[0].outputPath, true);
     const RunResult lim = Run(programs[1].commandLine, programs[1].outputPath, true);

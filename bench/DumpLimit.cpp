@@ -1,43 +1,66 @@
 // The least that `Test_Norvalex r N` can cost: one read from device 0, the
 // whole text laid out in one buffer by one tight loop, one write. Writes the
 // same bytes as the tester (text-mode CR LF included).
+#include "BenchArguments.h"
 #include "DevicePath.h"
 #include "NorvalexContract.h"
 
 #include <windows.h>
 
+#include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <string>
 
 int main(int argc, char* argv[]) {
-    if (argc != 3)
+    uint32_t count = 0;
+    if (argc != 3) {
+        fprintf(stderr, "usage: dump_limit r COUNT\n");
         return 2;
-    const unsigned long count = strtoul(argv[2], nullptr, 10);
+    }
+    if (!ParseBenchNumber("COUNT", argv[2], 0, INT32_MAX, count))
+        return 2;
     const std::string path = norvalex::DevicePathFor(0);
     HANDLE device = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
                                 nullptr, OPEN_EXISTING, 0, nullptr);
-    if (device == INVALID_HANDLE_VALUE)
+    if (device == INVALID_HANDLE_VALUE) {
+        fprintf(stderr, "dump_limit: cannot open %s (error %lu)\n", path.c_str(), GetLastError());
         return 1;
+    }
     unsigned char* data = static_cast<unsigned char*>(calloc(count > 0 ? count : 1, 1));
+    if (data == nullptr) {
+        fprintf(stderr, "dump_limit: no room for %lu bytes\n", static_cast<unsigned long>(count));
+        return 1;
+    }
     DWORD got = 0;
     ReadFile(device, data, count, &got, nullptr);
 
     char head[256];
-    const int headLength = snprintf(head, sizeof(head),
-                                    "Test application Test_Norvalex starting...\r\n"
-                                    "Device found, handle open.\r\n"
-                                    "Reading from device - %lu bytes read from device "
-                                    "(%lu requested).\r\n",
-                                    static_cast<unsigned long>(got), count);
-    char* text = static_cast<char*>(malloc(headLength + 4 * count + 2 * (count / 26 + 1)));
-    if (data == nullptr || text == nullptr)
+    const int headLength =
+        snprintf(head, sizeof(head),
+                 "Test application Test_Norvalex starting...\r\n"
+                 "Device found, handle open.\r\n"
+                 "Reading from device - %lu bytes read from device "
+                 "(%lu requested).\r\n",
+                 static_cast<unsigned long>(got), static_cast<unsigned long>(count));
+    // Four bytes an entry, a CR more for each dumped line feed, CR LF a line;
+    // counted in 64 bits, as it outgrows a 32-bit size from about 1 G entries.
+    uint64_t lineFeeds = 0;
+    for (uint32_t p = 0; p < count; ++p)
+        lineFeeds += data[p] == '\n';
+    const uint64_t size = static_cast<uint64_t>(headLength) + 4ull * count + lineFeeds +
+                          2ull * ((count + 25ull) / 26);
+    char* text = size <= SIZE_MAX ? static_cast<char*>(malloc(static_cast<size_t>(size))) : nullptr;
+    if (text == nullptr) {
+        fprintf(stderr, "dump_limit: no room for a text of %llu bytes\n",
+                static_cast<unsigned long long>(size));
         return 1;
+    }
     memcpy(text, head, headLength);
     char* out = text + headLength;
-    for (unsigned long p = 0; p < count;) {
-        const unsigned long end = p + 26 < count ? p + 26 : count;
+    for (uint32_t p = 0; p < count;) {
+        const uint32_t end = count - p > 26 ? p + 26 : count;
         for (; p < end; ++p) {
             if (data[p] == '\n')
                 *out++ = '\r';

@@ -1,17 +1,25 @@
 // `Test_Norvalex r N` as it is first written: every dump entry printed on its
 // own through the text-mode stdout.
+#include "BenchArguments.h"
 #include "DevicePath.h"
 #include "NorvalexContract.h"
 
 #include <windows.h>
 
+#include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string>
 
 int main(int argc, char* argv[]) {
-    if (argc != 3)
+    uint32_t number = 0;
+    if (argc != 3) {
+        fprintf(stderr, "usage: dump_naive r COUNT\n");
         return 2;
+    }
+    if (!ParseBenchNumber("COUNT", argv[2], 0, INT32_MAX, number))
+        return 2;
+    const int count = static_cast<int>(number);
     printf("Test application Test_Norvalex starting...\n");
     const std::string path = norvalex::DevicePathFor(0);
     HANDLE device = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
@@ -19,7 +27,6 @@ int main(int argc, char* argv[]) {
     if (device == INVALID_HANDLE_VALUE)
         return 1;
     printf("Device found, handle open.\n");
-    const int count = atoi(argv[2]);
     unsigned char* buffer = static_cast<unsigned char*>(calloc(count > 0 ? count : 1, 1));
     if (buffer == nullptr)
         return 1;
