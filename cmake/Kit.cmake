@@ -17,6 +17,11 @@ if(WIN32)
     add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-fexec-charset=CP1251>)
     # Without the C++ runtime linked in, Wine cannot start the programs (c0000135).
     add_link_options(-static)
+    # A 32-bit program keeps 2 GB of address space whatever the linker's
+    # default: the tester's "a 2 GB count cannot be allocated" rests on it.
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        add_link_options(-Wl,--disable-large-address-aware)
+    endif()
 
     # Windows path of the bin folder as Wine's Z: drive sees it, for the tests.
     string(REPLACE "/" "\\\\" KIT_BIN_DIR_WINDOWS "Z:${KIT_BIN_DIR}\\\\")

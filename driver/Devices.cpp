@@ -1,11 +1,13 @@
 #include "Devices.h"
 
+#include "RequestRecords.h"
+
 namespace norvalex::standin {
 namespace {
 
-// "<prefix><service name><number>" into `text`, described by `name`; the
-// unnumbered device gets no number.
-void ComposeName(const WCHAR* prefix, int32_t number, WCHAR (&text)[NameCapacity],
+// "<prefix><base><number>" into `text`, described by `name`; the unnumbered
+// device gets no number, a negative one its minus sign.
+void ComposeName(const WCHAR* prefix, const char* base, int32_t number, WCHAR (&text)[NameCapacity],
                  UNICODE_STRING& name) {
     USHORT length = 0;
     auto append = [&](WCHAR c) {
@@ -14,10 +16,13 @@ void ComposeName(const WCHAR* prefix, int32_t number, WCHAR (&text)[NameCapacity
     };
     for (const WCHAR* p = prefix; *p; ++p)
         append(*p);
-    for (const char* p = ServiceName; *p; ++p)
+    for (const char* p = base; *p; ++p)
         append(static_cast<WCHAR>(*p));
-    if (number >= 0) {
-        uint32_t magnitude = static_cast<uint32_t>(number);
+    if (number != UnnumberedDevice) {
+        if (number < 0)
+            append(L'-');
+        uint32_t magnitude =
+            number < 0 ? 0u - static_cast<uint32_t>(number) : static_cast<uint32_t>(number);
         WCHAR digits[10];
         int count = 0;
         do {
@@ -33,21 +38,25 @@ void ComposeName(const WCHAR* prefix, int32_t number, WCHAR (&text)[NameCapacity
     name.MaximumLength = static_cast<USHORT>(NameCapacity * sizeof(WCHAR));
 }
 
-NTSTATUS CreateDevice(DRIVER_OBJECT* driver, int32_t number) {
+NTSTATUS CreateDevice(DRIVER_OBJECT* driver, const char* base, int32_t number, bool records) {
     WCHAR deviceText[NameCapacity];
     UNICODE_STRING deviceName;
-    ComposeName(L"\\Device\\", number, deviceText, deviceName);
+    ComposeName(L"\\Device\\", base, number, deviceText, deviceName);
 
+    // Secure open: an open that names something below the device is checked
+    // against the device's own security, as the open of the device itself.
     DEVICE_OBJECT* device = nullptr;
     NTSTATUS status = IoCreateDevice(driver, sizeof(DeviceState), &deviceName, FILE_DEVICE_UNKNOWN,
-                                     0, TRUE, &device);
+                                     FILE_DEVICE_SECURE_OPEN, !records, &device);
     if (!NT_SUCCESS(status))
         return status;
 
     DeviceState* state = StateOf(device);
+    state->number = number;
+    state->records = records;
     state->behaviour = BehaviourOf(number);
     state->held = 0;
-    ComposeName(L"\\DosDevices\\", number, state->linkText, state->link);
+    ComposeName(L"\\DosDevices\\", base, number, state->linkText, state->link);
     status = IoCreateSymbolicLink(&state->link, &deviceName);
     if (!NT_SUCCESS(status)) {
         // Without its link the device is unreachable; the unload must not
@@ -65,9 +74,13 @@ NTSTATUS CreateDevice(DRIVER_OBJECT* driver, int32_t number) {
 } // namespace
 
 NTSTATUS CreateStandInDevices(DRIVER_OBJECT* driver) {
-    NTSTATUS status = CreateDevice(driver, UnnumberedDevice);
+    NTSTATUS status = CreateDevice(driver, ServiceName, UnnumberedDevice, false);
     for (int32_t number = 0; NT_SUCCESS(status) && number < DeviceCount; ++number)
-        status = CreateDevice(driver, number);
+        status = CreateDevice(driver, ServiceName, number, false);
+    if (NT_SUCCESS(status))
+        status = CreateDevice(driver, ServiceName, NegativeDevice, false);
+    if (NT_SUCCESS(status))
+        status = CreateDevice(driver, RecordsDeviceName, UnnumberedDevice, true);
     if (!NT_SUCCESS(status))
         DeleteStandInDevices(driver);
     return status;

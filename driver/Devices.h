@@ -1,6 +1,6 @@
-// The stand-in's device objects: one unnumbered device and the numbered ones,
-// each with its DOS link, created when the driver starts and deleted when it
-// is unloaded.
+// The stand-in's device objects: one unnumbered device, the numbered ones and
+// the records device, each with its DOS link, created when the driver starts
+// and deleted when it is unloaded.
 #pragma once
 
 #include "DeviceBehaviour.h"
@@ -8,10 +8,13 @@
 
 namespace norvalex::standin {
 
-// Long enough for "\DosDevices\" + the service name + any 32-bit number.
+// Long enough for "\DosDevices\" + the longer base name + any 32-bit number.
 inline constexpr USHORT NameCapacity = 64;
 
 struct DeviceState {
+    int32_t number;
+    // The records device answers only its one request and holds nothing.
+    bool records;
     DeviceBehaviour behaviour;
     // 1 while a handle holds the device: it allows one open at a time.
     volatile LONG held;

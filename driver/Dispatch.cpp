@@ -1,6 +1,7 @@
 #include "Dispatch.h"
 
 #include "Devices.h"
+#include "Records.h"
 
 namespace norvalex::standin {
 namespace {
@@ -46,13 +47,56 @@ bool HoldsDevice(DeviceState* state, IRP* irp) {
     return file && file->FsContext == state;
 }
 
+void RecordCreate(const DeviceState* state, const IO_STACK_LOCATION* stack) {
+    const auto& create = stack->Parameters.Create;
+    RequestRecord record{};
+    record.device = state->number;
+    record.kind = static_cast<uint32_t>(RequestKind::Create);
+    record.shareAccess = create.ShareAccess;
+    record.desiredAccess = NotPassed;
+    record.fileAttributes = NotPassed;
+    if (create.SecurityContext) {
+        record.desiredAccess = create.SecurityContext->DesiredAccess;
+        record.fileAttributes = create.FileAttributes;
+    }
+    Record(record);
+}
+
+void RecordControl(const DeviceState* state, const IO_STACK_LOCATION* stack) {
+    const auto& control = stack->Parameters.DeviceIoControl;
+    RequestRecord record{};
+    record.device = state->number;
+    record.kind = static_cast<uint32_t>(RequestKind::Control);
+    record.controlCode = control.IoControlCode;
+    record.inputLength = control.InputBufferLength;
+    record.outputLength = control.OutputBufferLength;
+    Record(record);
+}
+
+NTSTATUS AnswerRecords(IRP* irp) {
+    const auto& control = IoGetCurrentIrpStackLocation(irp)->Parameters.DeviceIoControl;
+    if (control.IoControlCode != ReadRecordsCode)
+        return Complete(irp, STATUS_INVALID_DEVICE_REQUEST, 0);
+    const uint32_t room = control.OutputBufferLength / sizeof(RequestRecord);
+    const uint32_t count =
+        CopyRecords(static_cast<RequestRecord*>(irp->AssociatedIrp.SystemBuffer), room);
+    return Complete(irp, STATUS_SUCCESS, count * sizeof(RequestRecord));
+}
+
 } // namespace
 
 // The system does not keep a second open out, so the device does; only the
-// close of the holding open frees it.
+// close of the holding open frees it. The devices have no names below them:
+// an open of "\\.\NorvalexDevice0\x" is refused, not taken for device 0.
 NTSTATUS NTAPI DispatchCreate(DEVICE_OBJECT* device, IRP* irp) {
     DeviceState* state = StateOf(device);
-    FILE_OBJECT* file = IoGetCurrentIrpStackLocation(irp)->FileObject;
+    IO_STACK_LOCATION* stack = IoGetCurrentIrpStackLocation(irp);
+    FILE_OBJECT* file = stack->FileObject;
+    if (state->records)
+        return Complete(irp, STATUS_SUCCESS, 0);
+    RecordCreate(state, stack);
+    if (file && file->FileName.Length != 0)
+        return Complete(irp, STATUS_OBJECT_NAME_NOT_FOUND, 0);
     if (!file || InterlockedCompareExchange(&state->held, 1, 0) != 0)
         return Complete(irp, STATUS_ACCESS_DENIED, 0);
     file->FsContext = state;
@@ -74,6 +118,8 @@ NTSTATUS NTAPI DispatchClose(DEVICE_OBJECT* device, IRP* irp) {
 
 NTSTATUS NTAPI DispatchRead(DEVICE_OBJECT* device, IRP* irp) {
     DeviceState* state = StateOf(device);
+    if (state->records)
+        return Complete(irp, STATUS_INVALID_DEVICE_REQUEST, 0);
     if (!HoldsDevice(state, irp))
         return Complete(irp, STATUS_ACCESS_DENIED, 0);
     const DeviceBehaviour& behaviour = state->behaviour;
@@ -93,6 +139,9 @@ NTSTATUS NTAPI DispatchRead(DEVICE_OBJECT* device, IRP* irp) {
 
 NTSTATUS NTAPI DispatchDeviceControl(DEVICE_OBJECT* device, IRP* irp) {
     DeviceState* state = StateOf(device);
+    if (state->records)
+        return AnswerRecords(irp);
+    RecordControl(state, IoGetCurrentIrpStackLocation(irp));
     if (!HoldsDevice(state, irp))
         return Complete(irp, STATUS_ACCESS_DENIED, 0);
     const DeviceBehaviour& behaviour = state->behaviour;

@@ -12,6 +12,8 @@ inline constexpr int32_t ShortReadDevice = 1; // every read delivers at most Sho
 inline constexpr int32_t AllOnesDevice = 2;   // function 0x800 answers 0xFFFFFFFF
 inline constexpr int32_t FailingDevice = 3;   // reads and control requests fail
 inline constexpr int32_t DeviceCount = 4;     // numbers 0 .. DeviceCount-1 exist
+// One more normal device, under a negative number ("\\.\NorvalexDevice-5").
+inline constexpr int32_t NegativeDevice = -5;
 
 inline constexpr uint32_t ShortReadCount = 3;
 inline constexpr uint32_t Func800Answer = 0x12345678;

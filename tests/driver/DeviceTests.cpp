@@ -178,6 +178,18 @@ TEST_F(StandInDriver, NumbersBeyondTheDevicesAreNotFound) {
     }
 }
 
+TEST_F(StandInDriver, NameBelowADeviceIsNoOpenOfTheDevice) {
+    const std::string below = norvalex::DevicePathFor(NormalDevice) + "\\x";
+    norvalex::UniqueFile file(CreateFileA(below.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) {
+        // Wine hands out a handle whatever the driver answered: it must be of no use.
+        Transfer read = ReadDevice(file.get(), 4);
+        EXPECT_FALSE(read.ok) << "a read through " << below << " delivered " << read.count;
+    }
+    EXPECT_EQ(DeviceOpenError(NormalDevice), 0u) << below << " must not hold device 0";
+}
+
 // Windows fails the open itself. Wine hands out the handle without waiting
 // for the driver's answer to the open, so there the driver refuses every
 // request on that handle instead; either way the caller sees error 5.

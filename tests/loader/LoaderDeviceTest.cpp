@@ -50,8 +50,11 @@ TEST_F(LoaderDevice, UnnumberedAndNumberedPaths) {
     ASSERT_TRUE(Loader.OpenDevice(0));
     EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice")) << "reopening releases the earlier device";
     EXPECT_FALSE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+    ASSERT_TRUE(Loader.OpenDevice(standin::NegativeDevice));
+    EXPECT_FALSE(DeviceIsFree("\\\\.\\NorvalexDevice-5")) << "-5 must hold its own device";
     Loader.CloseDevice();
     EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice-5"));
     EXPECT_TRUE(Boxes.empty());
 }
 

@@ -1,5 +1,6 @@
 // The console tester as a user runs it, against the stand-in driver in the
 // prefix: exact bytes on standard output (text mode, CR LF) and exit codes.
+#include "DriverRecords.h"
 #include "DriverService.h"
 #include "DevicePath.h"
 #include "NorvalexContract.h"
@@ -166,6 +167,25 @@ TEST_F(TesterWithDriver, CountThatCannotBeAllocatedEndsTheRun) {
     });
 }
 
+TEST(TesterImage, KeepsTheTwoGigabyteAddressSpace) {
+    if (sizeof(void*) > 4)
+        GTEST_SKIP() << "a 64-bit program's address space does not depend on the flag";
+    const std::string image = kit_test::BinPath("Test_Norvalex.exe");
+    norvalex::UniqueFile file(CreateFileA(image.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                          OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(file) << image;
+    IMAGE_DOS_HEADER dos{};
+    IMAGE_FILE_HEADER header{};
+    DWORD got = 0;
+    ASSERT_TRUE(ReadFile(file.get(), &dos, sizeof(dos), &got, nullptr) && got == sizeof(dos));
+    SetFilePointer(file.get(), dos.e_lfanew + sizeof(DWORD), nullptr, FILE_BEGIN);
+    ASSERT_TRUE(ReadFile(file.get(), &header, sizeof(header), &got, nullptr) &&
+                got == sizeof(header));
+    EXPECT_EQ(header.Machine, IMAGE_FILE_MACHINE_I386);
+    EXPECT_FALSE(header.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE)
+        << "a large-address-aware tester could allocate a 2 GB count";
+}
+
 TEST_F(TesterWithDriver, DeviceHeldByAnotherOpenIsReported) {
     const std::string path = norvalex::DevicePathFor(0);
     norvalex::UniqueFile held(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
@@ -191,6 +211,32 @@ TEST_F(TesterWithDriver, DeviceHeldByAnotherOpenIsReported) {
     }
     held.reset();
     ExpectRuns({{"r 4", Read(4), 0}});
+}
+
+TEST_F(TesterWithDriver, OpensSharingReadsAndOffers512ByteBuffers) {
+    namespace standin = norvalex::standin;
+    const uint32_t mark = kit_test::RecordMark();
+    ExpectRuns({{"i 0", Ioctl, 0}});
+    const std::vector<kit_test::RequestRecord> asked =
+        kit_test::RecordsSince(mark, standin::NormalDevice);
+    ASSERT_EQ(asked.size(), 2u) << "one open and one control request of device 0";
+
+    const kit_test::RequestRecord& open = asked[0];
+    EXPECT_EQ(open.kind, static_cast<uint32_t>(standin::RequestKind::Create));
+    EXPECT_EQ(open.shareAccess, static_cast<uint32_t>(FILE_SHARE_READ));
+    if (open.desiredAccess == standin::NotPassed) {
+        printf("this system passes the driver neither the desired access nor the attributes\n");
+    } else {
+        EXPECT_TRUE(open.desiredAccess & (GENERIC_READ | FILE_READ_DATA)) << open.desiredAccess;
+        EXPECT_TRUE(open.desiredAccess & (GENERIC_WRITE | FILE_WRITE_DATA)) << open.desiredAccess;
+        EXPECT_EQ(open.fileAttributes, 0u);
+    }
+
+    const kit_test::RequestRecord& control = asked[1];
+    EXPECT_EQ(control.kind, static_cast<uint32_t>(standin::RequestKind::Control));
+    EXPECT_EQ(control.controlCode, norvalex::NORVALEX_IOCTL_800);
+    EXPECT_EQ(control.inputLength, norvalex::TesterIoctlBufferSize);
+    EXPECT_EQ(control.outputLength, norvalex::TesterIoctlBufferSize);
 }
 
 // Run in a child by the test below: shows the command line the child got.
