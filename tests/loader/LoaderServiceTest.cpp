@@ -1,6 +1,7 @@
 // The loader against Wine's real service manager and the stand-in driver.
 #include "DrvLoader.h"
 #include "DriverService.h"
+#include "ServiceAccessRecorder.h"
 #include "SystemErrorText.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,11 @@
 #include <string>
 #include <vector>
 
+using kit_test::AccessRequest;
 using kit_test::QueryServiceState;
 using kit_test::ServiceState;
+using kit_test::WaitForServiceState;
+using Requests = std::vector<AccessRequest>;
 
 namespace {
 
@@ -22,15 +26,32 @@ class LoaderService : public ::testing::Test {
     void TearDown() override { kit_test::RemoveDriverService(); }
 
     // Starting right after the session came up may meet Wine's locked database.
+    // Every start asks only to connect and to start.
     void StartUntilRunning() {
         for (int attempt = 0; attempt < 600 && QueryServiceState() != ServiceState::Running;
              ++attempt) {
-            ASSERT_TRUE(Loader.StartDriver());
+            ASSERT_EQ(Recorded([this] { return Loader.StartDriver(); }), Start);
             Sleep(100);
         }
         ASSERT_EQ(QueryServiceState(), ServiceState::Running);
     }
 
+    // What the loader asked the service manager for during `call`, which must succeed.
+    template <typename Call> Requests Recorded(Call call) {
+        bool answer = false;
+        Requests made = Recorder.During([&] { answer = call(); });
+        EXPECT_TRUE(answer) << "the loader's call failed";
+        return made;
+    }
+
+    const AccessRequest FullManager{"OpenSCManagerA", SC_MANAGER_ALL_ACCESS};
+    const AccessRequest Connect{"OpenSCManagerA", SC_MANAGER_CONNECT};
+    const Requests Install{FullManager};
+    const Requests Start{Connect, {"OpenServiceA", SERVICE_START}};
+    const Requests Stop{Connect, {"OpenServiceA", SERVICE_STOP}};
+    const Requests Remove{FullManager, {"OpenServiceA", SERVICE_ALL_ACCESS}};
+
+    kit_test::ServiceAccessRecorder Recorder;
     TNorvalexLoader Loader;
     std::vector<std::string> Boxes;
 };
@@ -42,7 +63,8 @@ TEST(CtlCode, ComposesUnknownDeviceBufferedAnyAccess) {
 }
 
 TEST_F(LoaderService, FullLifecycle) {
-    ASSERT_TRUE(Loader.InstallDriver(kit_test::BinDir()));
+    ASSERT_TRUE(Recorder.Installed()) << "the service manager's calls cannot be watched";
+    EXPECT_EQ(Recorded([this] { return Loader.InstallDriver(kit_test::BinDir()); }), Install);
     EXPECT_EQ(QueryServiceState(), ServiceState::Stopped);
 
     // A second install reports the system's text for an existing service.
@@ -53,17 +75,19 @@ TEST_F(LoaderService, FullLifecycle) {
     Boxes.clear();
 
     StartUntilRunning();
-    EXPECT_TRUE(Loader.StartDriver()) << "starting a running service still opens it";
+    EXPECT_EQ(Recorded([this] { return Loader.StartDriver(); }), Start)
+        << "starting a running service still opens it";
     EXPECT_EQ(QueryServiceState(), ServiceState::Running);
 
-    EXPECT_TRUE(Loader.StopDriver());
-    EXPECT_TRUE(kit_test::StopDriverService()); // waits for the stop to finish
-    EXPECT_TRUE(Loader.StopDriver()) << "stopping a stopped service still opens it";
+    // The loader's own stop and removal are what the service goes through.
+    EXPECT_EQ(Recorded([this] { return Loader.StopDriver(); }), Stop);
+    EXPECT_TRUE(WaitForServiceState(ServiceState::Stopped)) << "the loader's stop must stop it";
+    EXPECT_EQ(Recorded([this] { return Loader.StopDriver(); }), Stop)
+        << "stopping a stopped service still opens it";
     EXPECT_EQ(QueryServiceState(), ServiceState::Stopped);
 
-    EXPECT_TRUE(Loader.RemoveDriver());
-    EXPECT_TRUE(kit_test::RemoveDriverService());
-    EXPECT_EQ(QueryServiceState(), ServiceState::Absent);
+    EXPECT_EQ(Recorded([this] { return Loader.RemoveDriver(); }), Remove);
+    EXPECT_TRUE(WaitForServiceState(ServiceState::Absent)) << "the loader's removal must delete it";
     EXPECT_TRUE(Boxes.empty());
 }
 

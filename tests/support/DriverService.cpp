@@ -108,7 +108,11 @@ bool RemoveDriverService() {
         }
         DeleteService(service.get());
     }
-    return WaitFor([] { return QueryServiceState() == ServiceState::Absent; });
+    return WaitForServiceState(ServiceState::Absent);
+}
+
+bool WaitForServiceState(ServiceState state) {
+    return WaitFor([state] { return QueryServiceState() == state; });
 }
 
 RunningDriver::RunningDriver() {

@@ -24,6 +24,8 @@ bool StartDriverService();
 bool StopDriverService();
 // Stop if running, delete, and wait until the service is gone.
 bool RemoveDriverService();
+// Only waits, doing nothing to the service, until it is in `state`.
+bool WaitForServiceState(ServiceState state);
 
 // Owns an installed and running stand-in driver for the length of a scope,
 // and removes the service again whatever the test did with it.
