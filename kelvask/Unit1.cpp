@@ -34,8 +34,11 @@ void TForm1::FormCreate() {
     Loader = std::make_unique<TNorvalexLoader>();
 }
 
+// The window is gone, but a handler whose message box was up when it closed
+// still comes back to the loader: the loader lives as long as the form object
+// and only lets the device go here, as freeing it would.
 void TForm1::FormDestroy() {
-    Loader.reset();
+    Loader->CloseDevice();
 }
 
 void TForm1::btnLoadClick() {

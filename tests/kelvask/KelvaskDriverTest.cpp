@@ -46,7 +46,9 @@ TEST(KelvaskTypicalUse, LoadOpenCallReadCloseUnload) {
         << "Load must install the service from Kelvask's folder and start it";
     EXPECT_TRUE(window.NoBoxShown());
 
-    EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
+    ASSERT_TRUE(Click(window.btnOpen));
+    EXPECT_TRUE(window.BoxShowsIcon(L"Confirm", SystemIcon::Question, SystemIcon::Stop));
+    EXPECT_EQ(window.AnswerBox(L"Confirm"), Confirmation);
     EXPECT_EQ(DeviceOpenError(0), standin::AlreadyOpenError) << "device 0 must be the one held";
 
     EXPECT_TRUE(window.ClickAndWaitForOutput(window.btnFunc1, L"305419896"));
@@ -74,10 +76,30 @@ TEST(KelvaskTypicalUse, LoadWhenTheServiceExistsShowsTheSystemErrorAndStillStart
     EXPECT_TRUE(window.NoBoxShown()) << "the start after a failed install is silent";
 }
 
+TEST(KelvaskClosedDuringABox, EndsCleanlyAndTheHandlerFinishesItsWork) {
+    ServiceCleanup cleanup;
+    ASSERT_TRUE(CreateDriverService());
+    KelvaskWindow window;
+    ASSERT_TRUE(window.Ready());
+    ASSERT_TRUE(Click(window.btnLoad));
+    HWND box = WaitForMessageBox(window.ProcessId(), L"Error");
+    ASSERT_NE(box, nullptr) << "the install of an existing service shows the system's error";
+    // As a task manager's "end task" does: the window is asked to close while
+    // the install's box is up. The box goes with its window, or is answered.
+    PostMessageW(window.form, WM_CLOSE, 0, 0);
+    if (!WaitUntil([&] { return !IsWindow(box); }, 3000))
+        PressOk(box);
+    EXPECT_EQ(window.WaitForEnd(), 0u) << "the program must end, and end cleanly";
+    EXPECT_TRUE(WaitUntil([] { return QueryServiceState() == ServiceState::Running; }, 60000))
+        << "the start that follows the install still runs";
+}
+
 TEST_F(KelvaskWithDriver, FailedOpenShowsTheSystemErrorThenItsOwnMessage) {
     ASSERT_TRUE(window.SetDeviceNumber(L"7"));
     ASSERT_TRUE(Click(window.btnOpen));
+    EXPECT_TRUE(window.BoxShowsIcon(L"Error", SystemIcon::Stop, SystemIcon::Question));
     EXPECT_EQ(window.AnswerBox(L"Error"), SystemErrorText(standin::MissingDeviceError));
+    EXPECT_TRUE(window.BoxShowsIcon(L"Error", SystemIcon::Stop, SystemIcon::Question));
     EXPECT_EQ(window.AnswerBox(L"Error"), OpenFailure);
     EXPECT_TRUE(window.ClickAndWaitForOutput(window.btnFunc1, L"0"));
     EXPECT_TRUE(window.ClickAndWaitForOutput(window.Button1, L"")) << "no device is open after it";
@@ -92,12 +114,36 @@ TEST_F(KelvaskWithDriver, AnswerOfAllOnesShowsUnsigned) {
     EXPECT_TRUE(window.ClickAndWaitForOutput(window.btnFunc1, L"4294967295"));
 }
 
-TEST_F(KelvaskWithDriver, MinusOneOpensTheUnnumberedDevice) {
+TEST_F(KelvaskWithDriver, NegativeNumbersOpenTheUnnumberedDeviceOrTheirOwn) {
     ASSERT_TRUE(window.SetDeviceNumber(L"-1"));
     EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
     EXPECT_EQ(DeviceOpenError(-1), standin::AlreadyOpenError);
     EXPECT_EQ(DeviceOpenError(0), 0u);
     EXPECT_TRUE(window.ClickAndWaitForOutput(window.Button1, L"41 42 43 44 45 46 47 48 "));
+
+    ASSERT_TRUE(window.SetDeviceNumber(L"-5"));
+    EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
+    EXPECT_EQ(DeviceOpenError(standin::NegativeDevice), standin::AlreadyOpenError);
+    EXPECT_EQ(DeviceOpenError(-1), 0u);
+}
+
+TEST_F(KelvaskWithDriver, EnterOutsideAButtonClicksNone) {
+    ASSERT_TRUE(window.SetDeviceNumber(std::to_wstring(standin::ShortReadDevice)));
+    EXPECT_EQ(window.OpenAndAnswer(L"Confirm"), Confirmation);
+    ASSERT_TRUE(SetText(window.EOutput, L"unchanged"));
+    // Had Enter clicked a button: Load and Open would show a box, Unload
+    // remove the service, Close free the device, FUNC and Read change the line.
+    for (HWND control : {window.EOutput, window.SpinEdit1}) {
+        ASSERT_TRUE(TabTo(window.form, control));
+        PostKey(control, VK_RETURN);
+    }
+    // Up comes after the Enters: once it has stepped the number, they are handled.
+    PostKey(window.SpinEdit1, VK_UP);
+    ASSERT_TRUE(WaitForText(window.SpinEdit1, L"2"));
+    EXPECT_EQ(window.Output(), L"unchanged");
+    EXPECT_TRUE(window.NoBoxShown());
+    EXPECT_EQ(QueryServiceState(), ServiceState::Running);
+    EXPECT_EQ(DeviceOpenError(standin::ShortReadDevice), standin::AlreadyOpenError);
 }
 
 TEST_F(KelvaskWithDriver, LettersOrNothingInTheNumberOpenDeviceZero) {

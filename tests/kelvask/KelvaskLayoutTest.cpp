@@ -109,24 +109,16 @@ TEST_F(KelvaskLayout, FocusStartsOnLoadAndTabFollowsTheTabOrder) {
 }
 
 TEST_F(KelvaskLayout, EnterClicksTheFocusedButtonOnlyAndEscapeDoesNothing) {
-    auto tabTo = [&](HWND target) {
-        return WaitUntil([&] {
-            if (FocusedWindow(window.form) == target)
-                return true;
-            PostKey(FocusedWindow(window.form), VK_TAB);
-            return false;
-        });
-    };
-    ASSERT_TRUE(tabTo(window.btnFunc1));
+    ASSERT_TRUE(TabTo(window.form, window.btnFunc1));
     PostKey(window.btnFunc1, VK_ESCAPE);
     PostKey(window.btnFunc1, VK_RETURN);
     EXPECT_TRUE(WaitForText(window.EOutput, L"0")) << "Enter on FUNC (800H) must click it";
 
     // Enter in the output line and in the spin edit clicks nothing: had it
     // opened a device, a box would show; had it read, the line would clear.
-    ASSERT_TRUE(tabTo(window.EOutput));
+    ASSERT_TRUE(TabTo(window.form, window.EOutput));
     PostKey(window.EOutput, VK_RETURN);
-    ASSERT_TRUE(tabTo(window.SpinEdit1));
+    ASSERT_TRUE(TabTo(window.form, window.SpinEdit1));
     PostKey(window.SpinEdit1, VK_RETURN);
     PostKey(window.SpinEdit1, VK_ESCAPE);
     ASSERT_TRUE(window.ClickAndWaitForOutput(window.btnFunc1, L"0"));

@@ -27,6 +27,12 @@ bool KelvaskWindow::Close() {
     return WaitUntil([&] { return !IsWindow(form); });
 }
 
+DWORD KelvaskWindow::WaitForEnd() const {
+    if (!program_ || !program_->WaitForExit())
+        return STILL_ACTIVE;
+    return program_->ExitCode();
+}
+
 void KelvaskWindow::FindControls() {
     if (!form)
         return;
@@ -76,6 +82,23 @@ std::wstring KelvaskWindow::AnswerBox(const std::wstring& boxTitle) const {
 
 bool KelvaskWindow::NoBoxShown() const {
     return TopLevelWindows(processId_, L"#32770").empty();
+}
+
+::testing::AssertionResult KelvaskWindow::BoxShowsIcon(const std::wstring& title, SystemIcon icon,
+                                                       SystemIcon other) const {
+    HWND box = WaitForMessageBox(processId_, title);
+    if (!box)
+        return ::testing::AssertionFailure() << "no box titled " << title;
+    // The box may not be painted yet when it first shows. The icons share
+    // much of their shape: the information icon matches the question mark's
+    // opaque pixels to 0.8, the right icon to 1.
+    double likeness = 0;
+    WaitUntil([&] { return (likeness = BoxIconLikeness(box, icon)) > 0.99; }, 5000);
+    const double otherLikeness = BoxIconLikeness(box, other);
+    if (likeness > 0.99 && otherLikeness < 0.5)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the icon matches the expected one to " << likeness
+                                         << " and the other to " << otherLikeness;
 }
 
 std::wstring SystemErrorText(DWORD code) {

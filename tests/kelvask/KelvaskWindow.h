@@ -5,6 +5,8 @@
 
 #include "UiAutomation.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -19,6 +21,8 @@ class KelvaskWindow {
     bool Ready() const { return ready_; }
     DWORD ProcessId() const { return processId_; }
     bool Close();
+    // Waits for the program to end by itself: its exit code, or STILL_ACTIVE.
+    DWORD WaitForEnd() const;
 
     std::wstring Output() const { return kit_test::GetText(EOutput); }
     // Clicks a button whose work ends in the output line, and waits for `text` there.
@@ -31,6 +35,9 @@ class KelvaskWindow {
     std::wstring AnswerBox(const std::wstring& boxTitle) const;
     // No message box of the program is showing.
     bool NoBoxShown() const;
+    // The box titled `title` shows the system icon `icon` and not `other`.
+    ::testing::AssertionResult BoxShowsIcon(const std::wstring& title, kit_test::SystemIcon icon,
+                                            kit_test::SystemIcon other) const;
 
     HWND form = nullptr;
     HWND Bevel1 = nullptr;

@@ -81,6 +81,13 @@ bool TestedProgram::WaitForExit(DWORD timeoutMs) const {
     return process_ && WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
 }
 
+DWORD TestedProgram::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (process_)
+        GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
 std::vector<HWND> TopLevelWindows(DWORD processId, const std::wstring& className) {
     WindowSearch search{processId, className, {}};
     EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
@@ -177,6 +184,15 @@ HWND FocusedWindow(HWND window) {
     return info.hwndFocus;
 }
 
+bool TabTo(HWND form, HWND control) {
+    for (int step = 0; step < 16 && FocusedWindow(form) != control; ++step) {
+        HWND before = FocusedWindow(form);
+        PostKey(before, VK_TAB);
+        WaitUntil([&] { return FocusedWindow(form) != before; });
+    }
+    return FocusedWindow(form) == control;
+}
+
 bool Click(HWND button) {
     return PostMessageW(button, BM_CLICK, 0, 0) != FALSE;
 }
@@ -215,6 +231,75 @@ std::wstring MessageBoxText(HWND box) {
             return text;
     }
     return {};
+}
+
+namespace {
+
+// A 32-bit bitmap the test can read pixel by pixel.
+class Pixels {
+  public:
+    Pixels(int width, int height) : width_(width), dc_(CreateCompatibleDC(nullptr)) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bits_ = static_cast<const DWORD*>(bits);
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+    ~Pixels() {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Pixels(const Pixels&) = delete;
+    Pixels& operator=(const Pixels&) = delete;
+
+    HDC Dc() const { return dc_; }
+    DWORD At(int x, int y) const { return bits_[y * width_ + x] & 0xFFFFFF; }
+
+  private:
+    int width_;
+    HDC dc_;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    const DWORD* bits_ = nullptr;
+};
+
+} // namespace
+
+double BoxIconLikeness(HWND box, SystemIcon icon) {
+    HWND shown = nullptr;
+    for (HWND child : Children(box))
+        if (_wcsicmp(ClassName(child).c_str(), L"Static") == 0 &&
+            (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            shown = child;
+    if (!shown)
+        return 0;
+    const RECT client = ClientRect(shown);
+    const int width = client.right, height = client.bottom;
+    POINT origin{0, 0};
+    ClientToScreen(shown, &origin);
+
+    Pixels screen(width, height), onBlack(width, height), onWhite(width, height);
+    HDC display = GetDC(nullptr);
+    BitBlt(screen.Dc(), 0, 0, width, height, display, origin.x, origin.y, SRCCOPY);
+    ReleaseDC(nullptr, display);
+    HICON expected = LoadIconW(nullptr, MAKEINTRESOURCEW(static_cast<WORD>(icon)));
+    RECT all{0, 0, width, height};
+    FillRect(onBlack.Dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    FillRect(onWhite.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawIconEx(onBlack.Dc(), 0, 0, expected, width, height, 0, nullptr, DI_NORMAL);
+    DrawIconEx(onWhite.Dc(), 0, 0, expected, width, height, 0, nullptr, DI_NORMAL);
+
+    // Opaque pixels look the same on both backgrounds.
+    int opaque = 0, alike = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (onBlack.At(x, y) == onWhite.At(x, y)) {
+                ++opaque;
+                alike += screen.At(x, y) == onBlack.At(x, y);
+            }
+    return opaque > 0 ? static_cast<double>(alike) / opaque : 0;
 }
 
 bool PressOk(HWND box, DWORD timeoutMs) {

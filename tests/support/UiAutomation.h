@@ -36,6 +36,8 @@ class TestedProgram {
     // Asks the main window to close and waits for the process to end.
     bool Close(HWND mainWindow, DWORD timeoutMs = UiWaitMs);
     bool WaitForExit(DWORD timeoutMs = UiWaitMs) const;
+    // The exit code once the program has ended.
+    DWORD ExitCode() const;
 
   private:
     norvalex::UniqueKernelObject process_;
@@ -67,6 +69,8 @@ RECT RectInParent(HWND window);
 RECT ClientRect(HWND window);
 // The window that has the keyboard focus in the thread that owns `window`.
 HWND FocusedWindow(HWND window);
+// Presses Tab in `form` until `control` has the focus; false if it never gets it.
+bool TabTo(HWND form, HWND control);
 
 // A click as the button's own message: posted, so a modal box it opens does
 // not hold up the test.
@@ -79,6 +83,11 @@ bool WaitForText(HWND window, const std::wstring& text, DWORD timeoutMs = UiWait
 HWND WaitForMessageBox(DWORD processId, const std::wstring& title, DWORD timeoutMs = UiWaitMs);
 // The box's message: the text of its first static control that has one.
 std::wstring MessageBoxText(HWND box);
+// The system's message-box icons, by their resource numbers (IDI_ERROR, IDI_QUESTION).
+enum class SystemIcon : WORD { Stop = 32513, Question = 32514 };
+// How much of the system's `icon` the box shows: the share of the icon's
+// opaque pixels that the screen shows alike, from 0 (no icon, or another) to 1.
+double BoxIconLikeness(HWND box, SystemIcon icon);
 // Clicks the box's "OK" button and waits until the box is gone.
 bool PressOk(HWND box, DWORD timeoutMs = UiWaitMs);
 
