@@ -25,7 +25,11 @@ LRESULT CALLBACK TPanel::WindowProc(HWND window, UINT message, WPARAM wParam, LP
         HDC dc = BeginPaint(window, &paint);
         RECT client{};
         GetClientRect(window, &client);
-        DrawEdge(dc, &client, BDR_RAISEDOUTER, BF_RECT);
+        // A raised bevel one pixel wide: the button highlight above and left
+        // of the face, the button shadow below and right. (The outer raised
+        // edge takes the 3-D light colour, which on the default colours is
+        // darker than the face, so the panel would not look raised.)
+        DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
         EndPaint(window, &paint);
         return 0;
     }

@@ -267,6 +267,15 @@ class Pixels {
 
 } // namespace
 
+COLORREF ScreenPixel(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    HDC display = GetDC(nullptr);
+    const COLORREF colour = GetPixel(display, point.x, point.y);
+    ReleaseDC(nullptr, display);
+    return colour;
+}
+
 double BoxIconLikeness(HWND box, SystemIcon icon) {
     HWND shown = nullptr;
     for (HWND child : Children(box))

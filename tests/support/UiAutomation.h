@@ -83,6 +83,8 @@ bool WaitForText(HWND window, const std::wstring& text, DWORD timeoutMs = UiWait
 HWND WaitForMessageBox(DWORD processId, const std::wstring& title, DWORD timeoutMs = UiWaitMs);
 // The box's message: the text of its first static control that has one.
 std::wstring MessageBoxText(HWND box);
+// The colour the screen shows at a point of the window's client area.
+COLORREF ScreenPixel(HWND window, int x, int y);
 // The system's message-box icons, by their resource numbers (IDI_ERROR, IDI_QUESTION).
 enum class SystemIcon : WORD { Stop = 32513, Question = 32514 };
 // How much of the system's `icon` the box shows: the share of the icon's

@@ -128,6 +128,26 @@ TEST_F(VostraneLayout, TabVisitsTheControlsInTheirOrderStartingAtTheList) {
     }
 }
 
+TEST_F(VostraneLayout, PanelIsRaisedByOnePixel) {
+    auto brightness = [](COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c); };
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
+    ASSERT_GT(brightness(highlight), brightness(face)) << "a colour scheme without light edges";
+    ASSERT_LT(brightness(shadow), brightness(face));
+
+    const RECT client = ClientRect(window.Panel1);
+    const int right = client.right - 1, bottom = client.bottom - 1;
+    const int midX = client.right / 2, midY = client.bottom / 2;
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(window.Panel1, midX, 0) == highlight; }, 5000))
+        << "top edge " << std::hex << ScreenPixel(window.Panel1, midX, 0);
+    EXPECT_EQ(ScreenPixel(window.Panel1, 0, midY), highlight) << "left edge";
+    EXPECT_EQ(ScreenPixel(window.Panel1, midX, bottom), shadow) << "bottom edge";
+    EXPECT_EQ(ScreenPixel(window.Panel1, right, midY), shadow) << "right edge";
+    EXPECT_EQ(ScreenPixel(window.Panel1, 1, midY), face) << "one pixel wide";
+    EXPECT_EQ(ScreenPixel(window.Panel1, midX, 1), face) << "one pixel wide";
+}
+
 TEST_F(VostraneLayout, EnterClicksTheFocusedButtonOnlyAndEscapeDoesNothing) {
     DosNameGuard missing("VsK");
     ASSERT_TRUE(window.SetDosName(missing.WideName()));
