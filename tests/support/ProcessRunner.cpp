@@ -10,6 +10,20 @@ namespace kit_test {
 
 using norvalex::UniqueKernelObject;
 
+bool StartProcess(const std::string& commandLine, bool inheritHandles, STARTUPINFOA& startup,
+                  PROCESS_INFORMATION& info) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        std::vector<char> line(commandLine.begin(), commandLine.end());
+        line.push_back('\0');
+        if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, inheritHandles, 0, nullptr,
+                           nullptr, &startup, &info))
+            return true;
+        if (GetLastError() != ERROR_INTERNAL_ERROR)
+            return false;
+    }
+    return false;
+}
+
 ProcessResult RunProgram(const std::string& commandLine, unsigned long timeoutMs) {
     ProcessResult result;
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
@@ -33,10 +47,7 @@ ProcessResult RunProgram(const std::string& commandLine, unsigned long timeoutMs
     startup.hStdOutput = writer.get();
     startup.hStdError = nul.get();
     PROCESS_INFORMATION info{};
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &info)) {
+    if (!StartProcess(commandLine, true, startup, info)) {
         result.startError = GetLastError();
         return result;
     }

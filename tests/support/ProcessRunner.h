@@ -2,6 +2,8 @@
 // standard output, byte for byte, and its exit code.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 namespace kit_test {
@@ -15,5 +17,11 @@ struct ProcessResult {
 
 // `commandLine` is passed to the program unchanged (quote as the program expects).
 ProcessResult RunProgram(const std::string& commandLine, unsigned long timeoutMs = 120000);
+
+// CreateProcessA, tried again when Wine fails a start with ERROR_INTERNAL_ERROR
+// (1359). Its 64-bit loader does so now and then, about once in 5000 starts,
+// before the program runs at all.
+bool StartProcess(const std::string& commandLine, bool inheritHandles, STARTUPINFOA& startup,
+                  PROCESS_INFORMATION& info);
 
 } // namespace kit_test

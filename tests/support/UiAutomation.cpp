@@ -1,5 +1,7 @@
 #include "UiAutomation.h"
 
+#include "ProcessRunner.h"
+
 #include <vector>
 
 namespace kit_test {
@@ -43,10 +45,7 @@ TestedProgram::TestedProgram(const std::string& commandLine) {
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info))
+    if (!StartProcess(commandLine, false, startup, info))
         return;
     CloseHandle(info.hThread);
     process_.reset(info.hProcess);
