@@ -33,6 +33,16 @@ void TListBox::Add(const std::string& item, TCodePage page) {
     SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(item, page).c_str()));
 }
 
+void TListBox::AddItems(const std::vector<std::string>& items, TCodePage page) {
+    // Without redrawing after every item: thousands of names would otherwise
+    // take seconds to arrive.
+    SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+    for (const std::string& item : items)
+        Add(item, page);
+    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 int TListBox::Count() const {
     LRESULT count = SendMessageW(Handle(), LB_GETCOUNT, 0, 0);
     return count == LB_ERR ? 0 : static_cast<int>(count);

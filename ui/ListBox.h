@@ -10,6 +10,8 @@ class TListBox : public TWinControl {
 
     void Clear();
     void Add(const std::string& item, TCodePage page = TCodePage::Program);
+    // Appends the items in their order, drawing the list once at the end.
+    void AddItems(const std::vector<std::string>& items, TCodePage page = TCodePage::Program);
     int Count() const;
     std::string Item(int index, TCodePage page = TCodePage::Program) const;
     // Sorts the items present, once, into the list control's own sorted order

@@ -29,8 +29,7 @@ void TForm1::ClearNameList() {
 }
 
 void TForm1::AppendToNameList(const std::vector<std::string>& Names) {
-    for (const std::string& Name : Names)
-        lbNameList.Add(Name, TCodePage::System);
+    lbNameList.AddItems(Names, TCodePage::System);
 }
 
 void TForm1::SortNameListOnce() {
