@@ -47,11 +47,16 @@ bool HoldsDevice(DeviceState* state, IRP* irp) {
     return file && file->FsContext == state;
 }
 
-void RecordCreate(const DeviceState* state, const IO_STACK_LOCATION* stack) {
-    const auto& create = stack->Parameters.Create;
+RequestRecord NewRecord(const DeviceState* state, RequestKind kind) {
     RequestRecord record{};
     record.device = state->number;
-    record.kind = static_cast<uint32_t>(RequestKind::Create);
+    record.kind = static_cast<uint32_t>(kind);
+    return record;
+}
+
+void RecordCreate(const DeviceState* state, const IO_STACK_LOCATION* stack) {
+    const auto& create = stack->Parameters.Create;
+    RequestRecord record = NewRecord(state, RequestKind::Create);
     record.shareAccess = create.ShareAccess;
     record.desiredAccess = NotPassed;
     record.fileAttributes = NotPassed;
@@ -64,9 +69,7 @@ void RecordCreate(const DeviceState* state, const IO_STACK_LOCATION* stack) {
 
 void RecordControl(const DeviceState* state, const IO_STACK_LOCATION* stack) {
     const auto& control = stack->Parameters.DeviceIoControl;
-    RequestRecord record{};
-    record.device = state->number;
-    record.kind = static_cast<uint32_t>(RequestKind::Control);
+    RequestRecord record = NewRecord(state, RequestKind::Control);
     record.controlCode = control.IoControlCode;
     record.inputLength = control.InputBufferLength;
     record.outputLength = control.OutputBufferLength;

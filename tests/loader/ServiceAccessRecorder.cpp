@@ -60,25 +60,23 @@ void* Exchange(void** slot, void* replacement) {
 
 } // namespace
 
-ServiceAccessRecorder::ServiceAccessRecorder() {
-    void** manager = ImportSlot("advapi32.dll", "OpenSCManagerA");
-    void** service = ImportSlot("advapi32.dll", "OpenServiceA");
-    if (!manager || !service)
+ServiceAccessRecorder::ServiceAccessRecorder()
+    : managerSlot_(ImportSlot("advapi32.dll", "OpenSCManagerA")),
+      serviceSlot_(ImportSlot("advapi32.dll", "OpenServiceA")) {
+    if (!managerSlot_ || !serviceSlot_)
         return;
     systemOpenManager = reinterpret_cast<OpenManagerFunction>(
-        Exchange(manager, reinterpret_cast<void*>(&RecordOpenManager)));
+        Exchange(managerSlot_, reinterpret_cast<void*>(&RecordOpenManager)));
     systemOpenService = reinterpret_cast<OpenServiceFunction>(
-        Exchange(service, reinterpret_cast<void*>(&RecordOpenService)));
+        Exchange(serviceSlot_, reinterpret_cast<void*>(&RecordOpenService)));
     installed_ = true;
 }
 
 ServiceAccessRecorder::~ServiceAccessRecorder() {
     if (!installed_)
         return;
-    Exchange(ImportSlot("advapi32.dll", "OpenSCManagerA"),
-             reinterpret_cast<void*>(systemOpenManager));
-    Exchange(ImportSlot("advapi32.dll", "OpenServiceA"),
-             reinterpret_cast<void*>(systemOpenService));
+    Exchange(managerSlot_, reinterpret_cast<void*>(systemOpenManager));
+    Exchange(serviceSlot_, reinterpret_cast<void*>(systemOpenService));
 }
 
 std::vector<AccessRequest> ServiceAccessRecorder::During(const std::function<void()>& action) {

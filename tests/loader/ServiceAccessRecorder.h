@@ -39,6 +39,8 @@ class ServiceAccessRecorder {
     std::vector<AccessRequest> During(const std::function<void()>& action);
 
   private:
+    void** managerSlot_ = nullptr;
+    void** serviceSlot_ = nullptr;
     bool installed_ = false;
 };
 
