@@ -135,6 +135,12 @@ TEST_F(VostraneNames, FailuresShowTheirMessagesAndAnOldMessageOutlivesLaterSucce
     ASSERT_TRUE(window.SetNtName(L"\\Device\\Null"));
     ASSERT_TRUE(window.ClickAndWait(window.btnAddName));
     EXPECT_TRUE(IsDefined(name.Name())) << "names can no longer be defined";
+
+    // No NT name matches none of the name's targets: nothing is removed.
+    ASSERT_TRUE(window.SetNtName(L""));
+    ASSERT_TRUE(window.ClickAndWait(window.btnDelName));
+    EXPECT_EQ(window.Status(), L"Ошибка удаления имени");
+    EXPECT_TRUE(IsDefined(name.Name()));
 }
 
 TEST_F(VostraneNames, TargetsBeyondTheLookupBufferCountAsAMissingName) {
