@@ -7,53 +7,111 @@ set(KIT_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources (Debia
 set(KIT_FUZZ_SECONDS 20 CACHE STRING "How long each fuzz target runs in the test suite")
 
 add_compile_options(-Wall -Wextra)
+set(KIT_SOURCE_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 if(WIN32)
     # The window programs carry a manifest and a version resource (windres).
     enable_language(RC)
-    set(KIT_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
+    # The programs' tree is configured by the tests' tree, which hands it
+    # these folders: everything lands in the one build folder.
+    set(KIT_BIN_DIR ${CMAKE_BINARY_DIR}/bin CACHE PATH "Where the kit's programs and the driver go")
+    set(KIT_BENCH_BIN_DIR ${CMAKE_BINARY_DIR}/bench-bin CACHE PATH "Where the benchmark's programs go")
     set(KIT_TEST_BIN_DIR ${CMAKE_BINARY_DIR}/test-bin)
     # The Russian texts of the sources are UTF-8; the programs hold them in Windows-1251.
     add_compile_options($<$<COMPILE_LANGUAGE:C,CXX>:-fexec-charset=CP1251>)
-    # Without the C++ runtime linked in, Wine cannot start the programs (c0000135).
-    add_link_options(-static)
+    # Source names that end up in the images (assertion texts) name no folder
+    # of the build machine.
+    add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=
+                        -ffile-prefix-map=${KIT_GOOGLETEST_DIR}/=googletest/)
+    # Without the C++ runtime linked in, Wine cannot start the programs
+    # (c0000135); -s leaves out the runtime's debug sections.
+    add_link_options(-static -s)
     # A 32-bit program keeps 2 GB of address space whatever the linker's
     # default: the tester's "a 2 GB count cannot be allocated" rests on it.
-    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-        add_link_options(-Wl,--disable-large-address-aware)
-    endif()
-
-    # Windows path of the bin folder as Wine's Z: drive sees it, for the tests.
-    string(REPLACE "/" "\\\\" KIT_BIN_DIR_WINDOWS "Z:${KIT_BIN_DIR}\\\\")
-
-    # The Wine session runs this build's programs in a prefix of the same width.
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         set(KIT_WINE_ARCH win64)
     else()
         set(KIT_WINE_ARCH win32)
+        add_link_options(-Wl,--disable-large-address-aware)
     endif()
-    file(WRITE ${CMAKE_BINARY_DIR}/wine-arch "${KIT_WINE_ARCH}\n")
-    configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
-                   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                                    WORLD_READ WORLD_EXECUTE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+
+    if(KIT_TREE STREQUAL "tests")
+        # The Wine session runs this build's programs in a prefix of the same width.
+        file(WRITE ${CMAKE_BINARY_DIR}/wine-arch "${KIT_WINE_ARCH}\n")
+        configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
+                       FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+                                        GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+        set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+        # Windows path of the bin folder as Wine's Z: drive sees it, for the tests.
+        string(REPLACE "/" "\\\\" KIT_BIN_DIR_WINDOWS "Z:${KIT_BIN_DIR}\\\\")
+
+        # The programs' own tree, inside this one, with the win32 thread model.
+        include(ExternalProject)
+        ExternalProject_Add(kit_programs
+            SOURCE_DIR ${CMAKE_SOURCE_DIR}
+            BINARY_DIR ${CMAKE_BINARY_DIR}/programs
+            CMAKE_GENERATOR ${CMAKE_GENERATOR}
+            CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE} -DKIT_TREE=programs
+                       -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE} -DKIT_BIN_DIR=${KIT_BIN_DIR}
+                       -DKIT_BENCH_BIN_DIR=${KIT_BENCH_BIN_DIR}
+                       -DKIT_GOOGLETEST_DIR=${KIT_GOOGLETEST_DIR}
+            INSTALL_COMMAND ""
+            BUILD_ALWAYS ON
+            USES_TERMINAL_BUILD ON)
+    endif()
 else()
+    set(KIT_TREE host)
     set(KIT_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undefined
                        -fno-omit-frame-pointer)
     add_compile_options(${KIT_SANITIZERS} -fsanitize=fuzzer-no-link)
     add_link_options(${KIT_SANITIZERS})
 endif()
 
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(${KIT_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-# GoogleTest's own sources are not ours to warn about.
-target_compile_options(gtest PRIVATE -w)
-target_compile_options(gtest_main PRIVATE -w)
+if(NOT KIT_TREE STREQUAL "programs")
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    add_subdirectory(${KIT_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    # GoogleTest's own sources are not ours to warn about.
+    target_compile_options(gtest PRIVATE -w)
+    target_compile_options(gtest_main PRIVATE -w)
+endif()
 
-# kit_windows_program(NAME CONSOLE|GUI SOURCES... [LIBS ...]): a deliverable in bin/.
+# What a window program's manifest adds: DPI awareness and common controls 6.
+set(KIT_WINDOW_MANIFEST_PARTS [[
+  <application xmlns="urn:schemas-microsoft-com:asm.v3">
+    <windowsSettings>
+      <dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>
+    </windowsSettings>
+  </application>
+  <dependency>
+    <dependentAssembly>
+      <assemblyIdentity type="win32" name="Microsoft.Windows.Common-Controls" version="6.0.0.0" processorArchitecture="*" publicKeyToken="6595b64144ccf1df" language="*"/>
+    </dependentAssembly>
+  </dependency>]])
+
+# kit_windows_program(NAME CONSOLE|GUI SOURCES... [LIBS ...]
+#                     [DESCRIPTION text LEVEL asInvoker|highestAvailable]):
+# a program of the kit in bin/, built in the programs' tree only. With a
+# DESCRIPTION it carries a manifest that asks for LEVEL and a version resource.
 function(kit_windows_program name kind)
-    cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
+    if(NOT KIT_TREE STREQUAL "programs")
+        return()
+    endif()
+    cmake_parse_arguments(P "" "DESCRIPTION;LEVEL" "SOURCES;LIBS" ${ARGN})
+    if(P_DESCRIPTION)
+        set(KIT_PROGRAM_NAME ${name})
+        set(KIT_PROGRAM_DESCRIPTION ${P_DESCRIPTION})
+        set(KIT_PROGRAM_LEVEL ${P_LEVEL})
+        set(KIT_PROGRAM_WINDOW_PARTS "")
+        if(kind STREQUAL "GUI")
+            set(KIT_PROGRAM_WINDOW_PARTS "\n${KIT_WINDOW_MANIFEST_PARTS}")
+        endif()
+        set(KIT_PROGRAM_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/${name}.manifest)
+        configure_file(${KIT_SOURCE_CMAKE_DIR}/Program.manifest.in ${KIT_PROGRAM_MANIFEST} @ONLY)
+        configure_file(${KIT_SOURCE_CMAKE_DIR}/Program.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc
+                       @ONLY)
+        list(APPEND P_SOURCES ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
+    endif()
     if(kind STREQUAL "GUI")
         add_executable(${name} WIN32 ${P_SOURCES})
     else()
@@ -90,19 +148,15 @@ endfunction()
 # run under Wine in the build's private prefix. Tests that share the prefix's
 # services and DOS names run one at a time.
 function(kit_wine_test name)
-    if(NOT WIN32)
+    if(NOT KIT_TREE STREQUAL "tests")
         return()
     endif()
-    cmake_parse_arguments(P "" "" "SOURCES;LIBS;DEPENDS" ${ARGN})
+    cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${P_SOURCES})
     target_link_libraries(${name} PRIVATE ${P_LIBS} kit_test_support gtest_main)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KIT_TEST_BIN_DIR})
-    # Programs a test starts are built with it; one not (yet) defined is skipped.
-    foreach(dependency ${P_DEPENDS})
-        if(TARGET ${dependency})
-            add_dependencies(${name} ${dependency})
-        endif()
-    endforeach()
+    # The programs a test starts come from the programs' tree.
+    add_dependencies(${name} kit_programs)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session RUN_SERIAL ON
                                             TIMEOUT 600)
