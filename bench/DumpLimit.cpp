@@ -44,13 +44,12 @@ int main(int argc, char* argv[]) {
                  "Reading from device - %lu bytes read from device "
                  "(%lu requested).\r\n",
                  static_cast<unsigned long>(got), static_cast<unsigned long>(count));
-    // Four bytes an entry, a CR more for each dumped line feed, CR LF a line;
-    // counted in 64 bits, as it outgrows a 32-bit size from about 1 G entries.
-    uint64_t lineFeeds = 0;
-    for (uint32_t p = 0; p < count; ++p)
-        lineFeeds += data[p] == '\n';
-    const uint64_t size = static_cast<uint64_t>(headLength) + 4ull * count + lineFeeds +
-                          2ull * ((count + 25ull) / 26);
+    // An entry is the byte, a comma and a space: 3 bytes, 4 when the byte is a
+    // line feed and gets its CR. So 4 bytes an entry is the worst case and
+    // needs no pass over the data; then CR LF a line of 26. In 64 bits, as
+    // the size outgrows 32 bits from about 1 G entries.
+    const uint64_t size =
+        static_cast<uint64_t>(headLength) + 4ull * count + 2ull * ((count + 25ull) / 26);
     char* text = size <= SIZE_MAX ? static_cast<char*>(malloc(static_cast<size_t>(size))) : nullptr;
     if (text == nullptr) {
         fprintf(stderr, "dump_limit: no room for a text of %llu bytes\n",
