@@ -1,6 +1,7 @@
 // The loader's device operations against the running stand-in driver.
 #include "DrvLoader.h"
 #include "DeviceProbe.h"
+#include "DriverRecords.h"
 #include "DriverService.h"
 #include "StandInDevices.h"
 #include "SystemErrorText.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdio.h>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,26 @@ TEST_F(LoaderDevice, UnnumberedAndNumberedPaths) {
     Loader.CloseDevice();
     EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
     EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice-5"));
+    EXPECT_TRUE(Boxes.empty());
+}
+
+TEST_F(LoaderDevice, OpensForReadAndWriteSharingNothing) {
+    const uint32_t mark = kit_test::RecordMark();
+    ASSERT_TRUE(Loader.OpenDevice(standin::NormalDevice));
+    Loader.CloseDevice();
+    const std::vector<kit_test::RequestRecord> opens =
+        kit_test::RecordsSince(mark, standin::NormalDevice);
+    ASSERT_EQ(opens.size(), 1u) << "one open of device 0";
+
+    const kit_test::RequestRecord& open = opens[0];
+    EXPECT_EQ(open.kind, static_cast<uint32_t>(standin::RequestKind::Create));
+    EXPECT_EQ(open.shareAccess, 0u) << "the loader's open must keep everyone else out";
+    if (open.desiredAccess == standin::NotPassed) {
+        printf("this system passes the driver no desired access\n");
+    } else {
+        EXPECT_TRUE(open.desiredAccess & (GENERIC_READ | FILE_READ_DATA)) << open.desiredAccess;
+        EXPECT_TRUE(open.desiredAccess & (GENERIC_WRITE | FILE_WRITE_DATA)) << open.desiredAccess;
+    }
     EXPECT_TRUE(Boxes.empty());
 }
 
