@@ -139,4 +139,14 @@ TEST(SystemErrorText, NoTextForUnknownCodeAndMarkersShownAsTheyStand) {
     EXPECT_NE(wrongDisk.back(), '\n');
 }
 
+TEST(SystemErrorText, BadExeFormatKeepsItsInsertMarker) {
+    // English Windows says "%1 is not a valid Win32 application."; the words
+    // follow the system's language (this prefix's Russian puts %1 last), the
+    // marker does not. Formatted against arguments that do not exist, the
+    // text comes back empty under Wine, or worse.
+    const std::string badExe = SystemErrorText(ERROR_BAD_EXE_FORMAT);
+    EXPECT_NE(badExe.find("%1"), std::string::npos) << badExe;
+    EXPECT_GT(badExe.size(), 2u) << "the text around the marker is missing";
+}
+
 } // namespace
