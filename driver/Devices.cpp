@@ -38,7 +38,7 @@ void ComposeName(const WCHAR* prefix, const char* base, int32_t number, WCHAR (&
     name.MaximumLength = static_cast<USHORT>(NameCapacity * sizeof(WCHAR));
 }
 
-NTSTATUS CreateDevice(DRIVER_OBJECT* driver, const char* base, int32_t number, bool records) {
+NTSTATUS CreateDevice(DRIVER_OBJECT* driver, const char* base, int32_t number, DeviceKind kind) {
     WCHAR deviceText[NameCapacity];
     UNICODE_STRING deviceName;
     ComposeName(L"\\Device\\", base, number, deviceText, deviceName);
@@ -47,13 +47,13 @@ NTSTATUS CreateDevice(DRIVER_OBJECT* driver, const char* base, int32_t number, b
     // against the device's own security, as the open of the device itself.
     DEVICE_OBJECT* device = nullptr;
     NTSTATUS status = IoCreateDevice(driver, sizeof(DeviceState), &deviceName, FILE_DEVICE_UNKNOWN,
-                                     FILE_DEVICE_SECURE_OPEN, !records, &device);
+                                     FILE_DEVICE_SECURE_OPEN, HandlingOf(kind).exclusive, &device);
     if (!NT_SUCCESS(status))
         return status;
 
     DeviceState* state = StateOf(device);
     state->number = number;
-    state->records = records;
+    state->kind = kind;
     state->behaviour = BehaviourOf(number);
     state->held = 0;
     ComposeName(L"\\DosDevices\\", base, number, state->linkText, state->link);
@@ -74,13 +74,13 @@ NTSTATUS CreateDevice(DRIVER_OBJECT* driver, const char* base, int32_t number, b
 } // namespace
 
 NTSTATUS CreateStandInDevices(DRIVER_OBJECT* driver) {
-    NTSTATUS status = CreateDevice(driver, ServiceName, UnnumberedDevice, false);
+    NTSTATUS status = CreateDevice(driver, ServiceName, UnnumberedDevice, DeviceKind::StandIn);
     for (int32_t number = 0; NT_SUCCESS(status) && number < DeviceCount; ++number)
-        status = CreateDevice(driver, ServiceName, number, false);
+        status = CreateDevice(driver, ServiceName, number, DeviceKind::StandIn);
     if (NT_SUCCESS(status))
-        status = CreateDevice(driver, ServiceName, NegativeDevice, false);
+        status = CreateDevice(driver, ServiceName, NegativeDevice, DeviceKind::StandIn);
     if (NT_SUCCESS(status))
-        status = CreateDevice(driver, RecordsDeviceName, UnnumberedDevice, true);
+        status = CreateDevice(driver, RecordsDeviceName, UnnumberedDevice, DeviceKind::Records);
     if (!NT_SUCCESS(status))
         DeleteStandInDevices(driver);
     return status;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DeviceBehaviour.h"
+#include "DeviceKinds.h"
 #include "Kernel.h"
 
 namespace norvalex::standin {
@@ -13,8 +14,7 @@ inline constexpr USHORT NameCapacity = 64;
 
 struct DeviceState {
     int32_t number;
-    // The records device answers only its one request and holds nothing.
-    bool records;
+    DeviceKind kind;
     DeviceBehaviour behaviour;
     // 1 while a handle holds the device: it allows one open at a time.
     volatile LONG held;

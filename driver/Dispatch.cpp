@@ -76,27 +76,13 @@ void RecordControl(const DeviceState* state, const IO_STACK_LOCATION* stack) {
     Record(record);
 }
 
-NTSTATUS AnswerRecords(IRP* irp) {
-    const auto& control = IoGetCurrentIrpStackLocation(irp)->Parameters.DeviceIoControl;
-    if (control.IoControlCode != ReadRecordsCode)
-        return Complete(irp, STATUS_INVALID_DEVICE_REQUEST, 0);
-    const uint32_t room = control.OutputBufferLength / sizeof(RequestRecord);
-    const uint32_t count =
-        CopyRecords(static_cast<RequestRecord*>(irp->AssociatedIrp.SystemBuffer), room);
-    return Complete(irp, STATUS_SUCCESS, count * sizeof(RequestRecord));
-}
-
-} // namespace
-
 // The system does not keep a second open out, so the device does; only the
 // close of the holding open frees it. The devices have no names below them:
 // an open of "\\.\NorvalexDevice0\x" is refused, not taken for device 0.
-NTSTATUS NTAPI DispatchCreate(DEVICE_OBJECT* device, IRP* irp) {
+NTSTATUS StandInCreate(DEVICE_OBJECT* device, IRP* irp) {
     DeviceState* state = StateOf(device);
     IO_STACK_LOCATION* stack = IoGetCurrentIrpStackLocation(irp);
     FILE_OBJECT* file = stack->FileObject;
-    if (state->records)
-        return Complete(irp, STATUS_SUCCESS, 0);
     RecordCreate(state, stack);
     if (file && file->FileName.Length != 0)
         return Complete(irp, STATUS_OBJECT_NAME_NOT_FOUND, 0);
@@ -106,23 +92,8 @@ NTSTATUS NTAPI DispatchCreate(DEVICE_OBJECT* device, IRP* irp) {
     return Complete(irp, STATUS_SUCCESS, 0);
 }
 
-NTSTATUS NTAPI DispatchCleanup(DEVICE_OBJECT*, IRP* irp) {
-    return Complete(irp, STATUS_SUCCESS, 0);
-}
-
-NTSTATUS NTAPI DispatchClose(DEVICE_OBJECT* device, IRP* irp) {
+NTSTATUS StandInRead(DEVICE_OBJECT* device, IRP* irp) {
     DeviceState* state = StateOf(device);
-    if (HoldsDevice(state, irp)) {
-        IoGetCurrentIrpStackLocation(irp)->FileObject->FsContext = nullptr;
-        InterlockedExchange(&state->held, 0);
-    }
-    return Complete(irp, STATUS_SUCCESS, 0);
-}
-
-NTSTATUS NTAPI DispatchRead(DEVICE_OBJECT* device, IRP* irp) {
-    DeviceState* state = StateOf(device);
-    if (state->records)
-        return Complete(irp, STATUS_INVALID_DEVICE_REQUEST, 0);
     if (!HoldsDevice(state, irp))
         return Complete(irp, STATUS_ACCESS_DENIED, 0);
     const DeviceBehaviour& behaviour = state->behaviour;
@@ -140,10 +111,8 @@ NTSTATUS NTAPI DispatchRead(DEVICE_OBJECT* device, IRP* irp) {
     return Complete(irp, STATUS_SUCCESS, count);
 }
 
-NTSTATUS NTAPI DispatchDeviceControl(DEVICE_OBJECT* device, IRP* irp) {
+NTSTATUS StandInControl(DEVICE_OBJECT* device, IRP* irp) {
     DeviceState* state = StateOf(device);
-    if (state->records)
-        return AnswerRecords(irp);
     RecordControl(state, IoGetCurrentIrpStackLocation(irp));
     if (!HoldsDevice(state, irp))
         return Complete(irp, STATUS_ACCESS_DENIED, 0);
@@ -157,6 +126,60 @@ NTSTATUS NTAPI DispatchDeviceControl(DEVICE_OBJECT* device, IRP* irp) {
     uint32_t answer = behaviour.func800Answer;
     RtlCopyMemory(irp->AssociatedIrp.SystemBuffer, &answer, sizeof(answer));
     return Complete(irp, STATUS_SUCCESS, sizeof(answer));
+}
+
+// The records device holds nothing and records nothing of its own requests.
+NTSTATUS RecordsCreate(DEVICE_OBJECT*, IRP* irp) {
+    return Complete(irp, STATUS_SUCCESS, 0);
+}
+
+NTSTATUS RecordsRead(DEVICE_OBJECT*, IRP* irp) {
+    return Complete(irp, STATUS_INVALID_DEVICE_REQUEST, 0);
+}
+
+NTSTATUS RecordsControl(DEVICE_OBJECT*, IRP* irp) {
+    const auto& control = IoGetCurrentIrpStackLocation(irp)->Parameters.DeviceIoControl;
+    if (control.IoControlCode != ReadRecordsCode)
+        return Complete(irp, STATUS_INVALID_DEVICE_REQUEST, 0);
+    const uint32_t room = control.OutputBufferLength / sizeof(RequestRecord);
+    const uint32_t count =
+        CopyRecords(static_cast<RequestRecord*>(irp->AssociatedIrp.SystemBuffer), room);
+    return Complete(irp, STATUS_SUCCESS, count * sizeof(RequestRecord));
+}
+
+constexpr KindHandling StandInHandling{true, StandInCreate, StandInRead, StandInControl};
+constexpr KindHandling RecordsHandling{false, RecordsCreate, RecordsRead, RecordsControl};
+
+} // namespace
+
+const KindHandling& HandlingOf(DeviceKind kind) {
+    return kind == DeviceKind::Records ? RecordsHandling : StandInHandling;
+}
+
+NTSTATUS NTAPI DispatchCreate(DEVICE_OBJECT* device, IRP* irp) {
+    return HandlingOf(StateOf(device)->kind).create(device, irp);
+}
+
+NTSTATUS NTAPI DispatchCleanup(DEVICE_OBJECT*, IRP* irp) {
+    return Complete(irp, STATUS_SUCCESS, 0);
+}
+
+// Only a holding open has anything to give back; any other close just ends.
+NTSTATUS NTAPI DispatchClose(DEVICE_OBJECT* device, IRP* irp) {
+    DeviceState* state = StateOf(device);
+    if (HoldsDevice(state, irp)) {
+        IoGetCurrentIrpStackLocation(irp)->FileObject->FsContext = nullptr;
+        InterlockedExchange(&state->held, 0);
+    }
+    return Complete(irp, STATUS_SUCCESS, 0);
+}
+
+NTSTATUS NTAPI DispatchRead(DEVICE_OBJECT* device, IRP* irp) {
+    return HandlingOf(StateOf(device)->kind).read(device, irp);
+}
+
+NTSTATUS NTAPI DispatchDeviceControl(DEVICE_OBJECT* device, IRP* irp) {
+    return HandlingOf(StateOf(device)->kind).control(device, irp);
 }
 
 } // namespace norvalex::standin
