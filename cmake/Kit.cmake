@@ -160,4 +160,5 @@ function(kit_wine_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_session RUN_SERIAL ON
                                             TIMEOUT 600)
+    set_property(GLOBAL APPEND PROPERTY KIT_WINE_TEST_PROGRAMS ${name})
 endfunction()
