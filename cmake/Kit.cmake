@@ -42,8 +42,6 @@ if(WIN32)
                        FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
                                         GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
         set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
-        # Windows path of the bin folder as Wine's Z: drive sees it, for the tests.
-        string(REPLACE "/" "\\\\" KIT_BIN_DIR_WINDOWS "Z:${KIT_BIN_DIR}\\\\")
 
         # The programs' own tree, inside this one, with the win32 thread model.
         include(ExternalProject)

@@ -1,6 +1,6 @@
 #include "KelvaskWindow.h"
 
-#include "DriverService.h"
+#include "KitFolders.h"
 #include "NorvalexContract.h"
 #include "UniqueHandle.h"
 

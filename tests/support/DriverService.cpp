@@ -1,6 +1,5 @@
 #include "DriverService.h"
 
-#include "KitPaths.h"
 #include "NorvalexContract.h"
 #include "UniqueHandle.h"
 
@@ -39,13 +38,6 @@ template <typename Condition> bool WaitFor(Condition condition) {
 }
 
 } // namespace
-
-std::string BinDir() {
-    return KIT_BIN_DIR;
-}
-std::string BinPath(const std::string& fileName) {
-    return BinDir() + fileName;
-}
 
 ServiceState QueryServiceState() {
     UniqueServiceHandle manager = OpenManager();

@@ -3,16 +3,13 @@
 // up and check the service state the programs work on.
 #pragma once
 
+#include "KitFolders.h"
+
 #include <string>
 
 namespace kit_test {
 
 enum class ServiceState { Absent, Stopped, Running, Other };
-
-// Windows path of the folder that holds the built programs and Norvalex.sys,
-// with a trailing backslash.
-std::string BinDir();
-std::string BinPath(const std::string& fileName);
 
 ServiceState QueryServiceState();
 // Create the service for `binaryPath` (the stand-in driver by default).

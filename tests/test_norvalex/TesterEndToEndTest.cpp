@@ -2,6 +2,7 @@
 // prefix: exact bytes on standard output (text mode, CR LF) and exit codes.
 #include "DriverRecords.h"
 #include "DriverService.h"
+#include "KitFolders.h"
 #include "DevicePath.h"
 #include "NorvalexContract.h"
 #include "ProcessRunner.h"
@@ -257,10 +258,8 @@ TEST(CommandLineEcho, DISABLED_PrintsCommandLine) {
 
 TEST_F(TesterWithDriver, NumberWordStartingWithAByteAbove0x7FShowsUsage) {
     // Command lines pass through the ANSI code page (1251): the byte must survive it.
-    char self[MAX_PATH] = {};
-    ASSERT_GT(GetModuleFileNameA(nullptr, self, MAX_PATH), 0u);
     const std::string echo =
-        RunProgram(std::string("\"") + self +
+        RunProgram("\"" + kit_test::ProgramPath() +
                    "\" --gtest_also_run_disabled_tests "
                    "--gtest_filter=CommandLineEcho.DISABLED_PrintsCommandLine r \xC0\xB9")
             .output;

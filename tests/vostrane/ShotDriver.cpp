@@ -3,7 +3,7 @@
 // frame (left top width height, in desktop pixels) to READY_FILE, then waits
 // for DONE_FILE and closes the window.
 //   vostrane_shot_driver READY_FILE DONE_FILE
-#include "DriverService.h"
+#include "KitFolders.h"
 #include "UiAutomation.h"
 
 #include <cstdio>

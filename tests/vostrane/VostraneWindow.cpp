@@ -1,6 +1,6 @@
 #include "VostraneWindow.h"
 
-#include "DriverService.h"
+#include "KitFolders.h"
 
 #include <commctrl.h>
 
