@@ -3,6 +3,7 @@
 #include "DeviceAccess.h"
 #include "DevicePath.h"
 #include "DeviceProbe.h"
+#include "DriverFit.h"
 #include "DriverService.h"
 #include "NorvalexContract.h"
 #include "StandInDevices.h"
@@ -28,7 +29,11 @@ class StandInDriver : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { driver_ = std::make_unique<RunningDriver>(); }
     static void TearDownTestSuite() { driver_.reset(); }
-    void SetUp() override { ASSERT_TRUE(driver_->ok()) << "the driver service did not start"; }
+    void SetUp() override {
+        KIT_SKIP_UNLESS_DRIVER_FITS();
+        ASSERT_TRUE(driver_->ok())
+            << "the stand-in driver did not start: error " << driver_->error();
+    }
 
     static HANDLE MustOpen(Opened& opened) {
         EXPECT_TRUE(opened.file) << "open failed with " << opened.error;

@@ -1,6 +1,7 @@
 // The loader's device operations against the running stand-in driver.
 #include "DrvLoader.h"
 #include "DeviceProbe.h"
+#include "DriverFit.h"
 #include "DriverRecords.h"
 #include "DriverService.h"
 #include "StandInDevices.h"
@@ -22,7 +23,8 @@ class LoaderDevice : public ::testing::Test {
     static void SetUpTestSuite() { Driver = std::make_unique<kit_test::RunningDriver>(); }
     static void TearDownTestSuite() { Driver.reset(); }
     void SetUp() override {
-        ASSERT_TRUE(Driver->ok()) << "the stand-in driver did not start";
+        KIT_SKIP_UNLESS_DRIVER_FITS();
+        ASSERT_TRUE(Driver->ok()) << "the stand-in driver did not start: error " << Driver->error();
         Loader.SetErrorReporter([this](const std::string& text) { Boxes.push_back(text); });
     }
 

@@ -1,5 +1,6 @@
 // The loader against Wine's real service manager and the stand-in driver.
 #include "DrvLoader.h"
+#include "DriverFit.h"
 #include "DriverService.h"
 #include "ServiceAccessRecorder.h"
 #include "SystemErrorText.h"
@@ -63,6 +64,7 @@ TEST(CtlCode, ComposesUnknownDeviceBufferedAnyAccess) {
 }
 
 TEST_F(LoaderService, FullLifecycle) {
+    KIT_SKIP_UNLESS_DRIVER_FITS();
     ASSERT_TRUE(Recorder.Installed()) << "the service manager's calls cannot be watched";
     EXPECT_EQ(Recorded([this] { return Loader.InstallDriver(kit_test::BinDir()); }), Install);
     EXPECT_EQ(QueryServiceState(), ServiceState::Stopped);

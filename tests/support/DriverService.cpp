@@ -1,5 +1,6 @@
 #include "DriverService.h"
 
+#include "DriverFit.h"
 #include "NorvalexContract.h"
 #include "UniqueHandle.h"
 
@@ -11,6 +12,8 @@ namespace {
 using norvalex::UniqueServiceHandle;
 
 constexpr DWORD WaitLimitMs = 60000;
+// How long the name of a service deleted a moment ago may stay taken.
+constexpr DWORD RecreateLimitMs = 5000;
 constexpr DWORD PollMs = 50;
 
 UniqueServiceHandle OpenManager() {
@@ -37,13 +40,27 @@ template <typename Condition> bool WaitFor(Condition condition) {
     return condition();
 }
 
+// Makes `attempt` (0 or the system's error) again while it fails with
+// `passing`, for up to `limitMs`; its last answer.
+template <typename Attempt> DWORD RetryWhile(DWORD passing, DWORD limitMs, Attempt attempt) {
+    DWORD error = attempt();
+    for (DWORD waited = 0; error == passing && waited < limitMs; waited += PollMs) {
+        Sleep(PollMs);
+        error = attempt();
+    }
+    return error;
+}
+
 } // namespace
 
 ServiceState QueryServiceState() {
     UniqueServiceHandle manager = OpenManager();
     UniqueServiceHandle service = OpenDriverService(manager.get());
+    // A service marked for deletion may still be there until its last handle
+    // closes: gone is only what the manager no longer knows.
     if (!service)
-        return ServiceState::Absent;
+        return GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST ? ServiceState::Absent
+                                                              : ServiceState::Other;
     switch (CurrentState(service.get())) {
     case SERVICE_STOPPED:
         return ServiceState::Stopped;
@@ -54,27 +71,37 @@ ServiceState QueryServiceState() {
     }
 }
 
-bool CreateDriverService(const std::string& binaryPath) {
+unsigned long CreateDriverService(const std::string& binaryPath) {
     UniqueServiceHandle manager = OpenManager();
-    UniqueServiceHandle service(CreateServiceA(
-        manager.get(), norvalex::ServiceName, norvalex::ServiceName, SERVICE_ALL_ACCESS,
-        SERVICE_KERNEL_DRIVER, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, binaryPath.c_str(),
-        nullptr, nullptr, nullptr, nullptr, nullptr));
-    return static_cast<bool>(service);
+    if (!manager)
+        return GetLastError();
+    // Windows keeps a deleted service's name for a moment after its last
+    // handle closed, and refuses the new one with 1072 meanwhile.
+    return RetryWhile(ERROR_SERVICE_MARKED_FOR_DELETE, RecreateLimitMs, [&]() -> DWORD {
+        UniqueServiceHandle service(CreateServiceA(
+            manager.get(), norvalex::ServiceName, norvalex::ServiceName, SERVICE_ALL_ACCESS,
+            SERVICE_KERNEL_DRIVER, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, binaryPath.c_str(),
+            nullptr, nullptr, nullptr, nullptr, nullptr));
+        return service ? 0 : GetLastError();
+    });
 }
 
-bool StartDriverService() {
+unsigned long StartDriverService() {
     UniqueServiceHandle manager = OpenManager();
     UniqueServiceHandle service = OpenDriverService(manager.get());
     if (!service)
-        return false;
-    bool started = WaitFor([&] {
+        return GetLastError();
+    const DWORD error = RetryWhile(ERROR_SERVICE_DATABASE_LOCKED, WaitLimitMs, [&]() -> DWORD {
         if (StartServiceA(service.get(), 0, nullptr))
-            return true;
-        DWORD error = GetLastError();
-        return error == ERROR_SERVICE_ALREADY_RUNNING;
+            return 0;
+        const DWORD refusal = GetLastError();
+        return refusal == ERROR_SERVICE_ALREADY_RUNNING ? 0 : refusal;
     });
-    return started && WaitFor([&] { return CurrentState(service.get()) == SERVICE_RUNNING; });
+    if (error)
+        return error;
+    return WaitFor([&] { return CurrentState(service.get()) == SERVICE_RUNNING; })
+               ? 0
+               : ERROR_SERVICE_REQUEST_TIMEOUT;
 }
 
 bool StopDriverService() {
@@ -108,8 +135,15 @@ bool WaitForServiceState(ServiceState state) {
 }
 
 RunningDriver::RunningDriver() {
+    // The tests skip on a driver that cannot load here; nothing to try.
+    if (!DriverMisfit().empty()) {
+        error_ = ERROR_BAD_EXE_FORMAT;
+        return;
+    }
     RemoveDriverService();
-    ok_ = CreateDriverService() && StartDriverService();
+    error_ = CreateDriverService();
+    if (!error_)
+        error_ = StartDriverService();
 }
 
 RunningDriver::~RunningDriver() {

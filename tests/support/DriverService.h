@@ -12,11 +12,14 @@ namespace kit_test {
 enum class ServiceState { Absent, Stopped, Running, Other };
 
 ServiceState QueryServiceState();
-// Create the service for `binaryPath` (the stand-in driver by default).
-bool CreateDriverService(const std::string& binaryPath = BinPath("Norvalex.sys"));
-// Start and wait until running. Right after Wine's session starts its service
-// database is locked (1055) for a while; this retries through that.
-bool StartDriverService();
+// Create the service for `binaryPath` (the stand-in driver by default): 0, or
+// the system's error. Tries again for a few seconds while the name is still
+// held by a service deleted a moment ago (1072).
+unsigned long CreateDriverService(const std::string& binaryPath = BinPath("Norvalex.sys"));
+// Start and wait until running ("already running" counts): 0, or the system's
+// error. Right after Wine's session starts, its service database is locked
+// (1055) for a while; this tries again through that, and only that.
+unsigned long StartDriverService();
 // Stop and wait until stopped; true when it is stopped (or was).
 bool StopDriverService();
 // Stop if running, delete, and wait until the service is gone.
@@ -32,10 +35,12 @@ class RunningDriver {
     ~RunningDriver();
     RunningDriver(const RunningDriver&) = delete;
     RunningDriver& operator=(const RunningDriver&) = delete;
-    bool ok() const { return ok_; }
+    bool ok() const { return error_ == 0; }
+    // Why it did not start: the system's error code.
+    unsigned long error() const { return error_; }
 
   private:
-    bool ok_ = false;
+    unsigned long error_ = 0;
 };
 
 } // namespace kit_test

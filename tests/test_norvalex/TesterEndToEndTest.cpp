@@ -1,7 +1,9 @@
 // The console tester as a user runs it, against the stand-in driver in the
 // prefix: exact bytes on standard output (text mode, CR LF) and exit codes.
+#include "DriverFit.h"
 #include "DriverRecords.h"
 #include "DriverService.h"
+#include "ImageHeader.h"
 #include "KitFolders.h"
 #include "DevicePath.h"
 #include "NorvalexContract.h"
@@ -88,7 +90,11 @@ class TesterWithDriver : public testing::Test {
   protected:
     static void SetUpTestSuite() { driver_ = std::make_unique<kit_test::RunningDriver>(); }
     static void TearDownTestSuite() { driver_.reset(); }
-    void SetUp() override { ASSERT_TRUE(driver_->ok()) << "the stand-in driver did not start"; }
+    void SetUp() override {
+        KIT_SKIP_UNLESS_DRIVER_FITS();
+        ASSERT_TRUE(driver_->ok())
+            << "the stand-in driver did not start: error " << driver_->error();
+    }
 
   private:
     static std::unique_ptr<kit_test::RunningDriver> driver_;
@@ -173,16 +179,8 @@ TEST(TesterImage, KeepsTheTwoGigabyteAddressSpace) {
     if (sizeof(void*) > 4)
         GTEST_SKIP() << "a 64-bit program's address space does not depend on the flag";
     const std::string image = kit_test::BinPath("Test_Norvalex.exe");
-    norvalex::UniqueFile file(CreateFileA(image.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                          OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(file) << image;
-    IMAGE_DOS_HEADER dos{};
     IMAGE_FILE_HEADER header{};
-    DWORD got = 0;
-    ASSERT_TRUE(ReadFile(file.get(), &dos, sizeof(dos), &got, nullptr) && got == sizeof(dos));
-    SetFilePointer(file.get(), dos.e_lfanew + sizeof(DWORD), nullptr, FILE_BEGIN);
-    ASSERT_TRUE(ReadFile(file.get(), &header, sizeof(header), &got, nullptr) &&
-                got == sizeof(header));
+    ASSERT_TRUE(kit_test::ReadImageFileHeader(image, header)) << image;
     EXPECT_EQ(header.Machine, IMAGE_FILE_MACHINE_I386);
     EXPECT_FALSE(header.Characteristics & IMAGE_FILE_LARGE_ADDRESS_AWARE)
         << "a large-address-aware tester could allocate a 2 GB count";
@@ -273,8 +271,9 @@ TEST_F(TesterWithDriver, NumberWordStartingWithAByteAbove0x7FShowsUsage) {
 }
 
 TEST(TesterWithoutDevice, MissingDeviceIsReportedBeforeTheArgumentsAreLooked) {
+    KIT_SKIP_UNLESS_DRIVER_FITS();
     kit_test::RunningDriver driver;
-    ASSERT_TRUE(driver.ok());
+    ASSERT_TRUE(driver.ok()) << "the stand-in driver did not start: error " << driver.error();
     ASSERT_TRUE(kit_test::StopDriverService());
     const std::string failed = "ERROR opening device: (2) returned from CreateFile\n" + Exiting;
     ExpectRuns({{"", failed, 1}, {"r 4", failed, 1}, {"x", failed, 1}},
