@@ -149,7 +149,7 @@ TEST_F(VostraneLayout, PanelIsRaisedByOnePixel) {
 }
 
 TEST_F(VostraneLayout, EnterClicksTheFocusedButtonOnlyAndEscapeDoesNothing) {
-    DosNameGuard missing("VsK");
+    DosNameGuard missing("QK");
     ASSERT_TRUE(window.SetDosName(missing.WideName()));
     // Enter in the list or an edit clicks nothing. Had it clicked a button:
     // the lookup would write its message over "kept", the addition define the

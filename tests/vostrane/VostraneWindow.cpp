@@ -113,7 +113,8 @@ void DosNameGuard::RemoveAll() const {
 }
 
 bool IsDefined(const std::string& name) {
-    return !Targets(name).empty();
+    std::vector<char> buffer(1 << 16);
+    return QueryDosDeviceA(name.c_str(), buffer.data(), static_cast<DWORD>(buffer.size())) != 0;
 }
 
 std::vector<std::string> Targets(const std::string& name) {
@@ -122,4 +123,10 @@ std::vector<std::string> Targets(const std::string& name) {
 
 std::vector<std::string> SystemNames() {
     return Answer(nullptr, 1 << 20);
+}
+
+std::string SystemDriveName() {
+    char folder[MAX_PATH] = "";
+    const UINT length = GetSystemWindowsDirectoryA(folder, MAX_PATH);
+    return length >= 2 && length < MAX_PATH ? std::string(folder, 2) : std::string();
 }

@@ -43,7 +43,10 @@ class VostraneWindow {
 
 // A DOS name that the test defines: absent when the guard is made, and every
 // definition of it removed again when the guard goes, however the test ends.
-// The system builds the link name in a small buffer: keep names short.
+// Names have two characters at most: Wine builds the link name in a buffer of
+// 15 characters, 12 of them "\DosDevices\", and a longer name overflows it.
+// Pick names that no Windows defines (no "X:" drive letter, no COM, LPT, AUX,
+// NUL, PRN or CON).
 class DosNameGuard {
   public:
     explicit DosNameGuard(std::string name);
@@ -60,8 +63,11 @@ class DosNameGuard {
 };
 
 // The table as the system gives it to the test, with room for any answer.
+// Defined is what the system answers a lookup for, also with an empty target.
 bool IsDefined(const std::string& name);
 std::vector<std::string> Targets(const std::string& name);
 std::vector<std::string> SystemNames();
+// The system drive's letter ("C:"): a DOS name that every Windows defines.
+std::string SystemDriveName();
 
 // Line height of the window layer's form font on this screen (13 at 96 dpi).
