@@ -151,7 +151,7 @@ function(kit_wine_test name)
     endif()
     cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${P_SOURCES})
-    target_link_libraries(${name} PRIVATE ${P_LIBS} kit_test_support gtest_main)
+    target_link_libraries(${name} PRIVATE ${P_LIBS} kit_test_support)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KIT_TEST_BIN_DIR})
     # The programs a test starts come from the programs' tree.
     add_dependencies(${name} kit_programs)
