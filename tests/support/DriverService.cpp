@@ -118,15 +118,16 @@ bool RemoveDriverService() {
     {
         UniqueServiceHandle manager = OpenManager();
         UniqueServiceHandle service = OpenDriverService(manager.get());
-        if (!service)
-            return true;
-        if (CurrentState(service.get()) != SERVICE_STOPPED) {
+        if (service && CurrentState(service.get()) != SERVICE_STOPPED) {
             SERVICE_STATUS status{};
             ControlService(service.get(), SERVICE_CONTROL_STOP, &status);
             WaitFor([&] { return CurrentState(service.get()) == SERVICE_STOPPED; });
         }
-        DeleteService(service.get());
+        if (service)
+            DeleteService(service.get());
     }
+    // Also when it could not be opened: one marked for deletion by someone
+    // else goes once their handles close.
     return WaitForServiceState(ServiceState::Absent);
 }
 
