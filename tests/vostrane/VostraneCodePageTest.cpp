@@ -11,7 +11,7 @@ using namespace kit_test;
 TEST(VostraneCodePage, TheRunUsesTheCodePageItWasStartedFor) {
     const char* expected = std::getenv("KIT_EXPECT_ACP");
     if (!expected)
-        GTEST_SKIP() << "run where a run sets KIT_EXPECT_ACP: the kit runs these cases again under Windows-1252";
+        GTEST_SKIP() << "checked where KIT_EXPECT_ACP is set: the kit runs it under Windows-1252";
     EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
 }
 
