@@ -26,18 +26,17 @@ if(WIN32)
     # Without the C++ runtime linked in, Wine cannot start the programs
     # (c0000135); -s leaves out the runtime's debug sections.
     add_link_options(-static -s)
+    # The width of this tree's Windows images, 32 or 64, for every unit.
+    math(EXPR KIT_BITS "${CMAKE_SIZEOF_VOID_P} * 8")
     # A 32-bit program keeps 2 GB of address space whatever the linker's
     # default: the tester's "a 2 GB count cannot be allocated" rests on it.
-    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-        set(KIT_WINE_ARCH win64)
-    else()
-        set(KIT_WINE_ARCH win32)
+    if(KIT_BITS EQUAL 32)
         add_link_options(-Wl,--disable-large-address-aware)
     endif()
 
     if(KIT_TREE STREQUAL "tests")
         # The Wine session runs this build's programs in a prefix of the same width.
-        file(WRITE ${CMAKE_BINARY_DIR}/wine-arch "${KIT_WINE_ARCH}\n")
+        file(WRITE ${CMAKE_BINARY_DIR}/wine-arch "win${KIT_BITS}\n")
         configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
                        FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
                                         GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -29,11 +29,7 @@ class StandInDriver : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { driver_ = std::make_unique<RunningDriver>(); }
     static void TearDownTestSuite() { driver_.reset(); }
-    void SetUp() override {
-        KIT_SKIP_UNLESS_DRIVER_FITS();
-        ASSERT_TRUE(driver_->ok())
-            << "the stand-in driver did not start: error " << driver_->error();
-    }
+    void SetUp() override { KIT_REQUIRE_RUNNING_DRIVER(*driver_); }
 
     static HANDLE MustOpen(Opened& opened) {
         EXPECT_TRUE(opened.file) << "open failed with " << opened.error;

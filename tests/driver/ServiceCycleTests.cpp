@@ -18,9 +18,8 @@ using namespace norvalex::standin;
 
 TEST(StandInDriverService, HundredStartStopCyclesLeaveAWorkingDriver) {
     constexpr int Cycles = 100;
-    KIT_SKIP_UNLESS_DRIVER_FITS();
     RunningDriver driver;
-    ASSERT_TRUE(driver.ok()) << "the stand-in driver did not start: error " << driver.error();
+    KIT_REQUIRE_RUNNING_DRIVER(driver);
 
     auto start = std::chrono::steady_clock::now();
     for (int cycle = 0; cycle < Cycles; ++cycle) {

@@ -26,8 +26,7 @@ struct ServiceCleanup {
 class KelvaskWithDriver : public ::testing::Test {
   protected:
     void SetUp() override {
-        KIT_SKIP_UNLESS_DRIVER_FITS();
-        ASSERT_TRUE(driver.ok()) << "the stand-in driver did not start: error " << driver.error();
+        KIT_REQUIRE_RUNNING_DRIVER(driver);
         ASSERT_TRUE(window.Ready()) << "Kelvask's window or a control missing";
     }
 

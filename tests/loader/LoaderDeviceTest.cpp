@@ -23,8 +23,7 @@ class LoaderDevice : public ::testing::Test {
     static void SetUpTestSuite() { Driver = std::make_unique<kit_test::RunningDriver>(); }
     static void TearDownTestSuite() { Driver.reset(); }
     void SetUp() override {
-        KIT_SKIP_UNLESS_DRIVER_FITS();
-        ASSERT_TRUE(Driver->ok()) << "the stand-in driver did not start: error " << Driver->error();
+        KIT_REQUIRE_RUNNING_DRIVER(*Driver);
         Loader.SetErrorReporter([this](const std::string& text) { Boxes.push_back(text); });
     }
 

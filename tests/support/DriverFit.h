@@ -23,3 +23,13 @@ std::string DriverMisfit();
         if (!kitDriverMisfit.empty())                                                              \
             GTEST_SKIP() << kitDriverMisfit;                                                       \
     } while (false)
+
+// In a test or its SetUp that needs `driver` (a RunningDriver) to run: skips
+// where the driver cannot load, fails with the system's error where it did
+// not start.
+#define KIT_REQUIRE_RUNNING_DRIVER(driver)                                                         \
+    do {                                                                                           \
+        KIT_SKIP_UNLESS_DRIVER_FITS();                                                             \
+        ASSERT_TRUE((driver).ok())                                                                 \
+            << "the stand-in driver did not start: error " << (driver).error();                    \
+    } while (false)

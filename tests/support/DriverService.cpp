@@ -31,8 +31,8 @@ DWORD CurrentState(SC_HANDLE service) {
     return status.dwCurrentState;
 }
 
-template <typename Condition> bool WaitFor(Condition condition) {
-    for (DWORD waited = 0; waited < WaitLimitMs; waited += PollMs) {
+template <typename Condition> bool WaitFor(Condition condition, DWORD limitMs = WaitLimitMs) {
+    for (DWORD waited = 0; waited < limitMs; waited += PollMs) {
         if (condition())
             return true;
         Sleep(PollMs);
@@ -43,11 +43,8 @@ template <typename Condition> bool WaitFor(Condition condition) {
 // Makes `attempt` (0 or the system's error) again while it fails with
 // `passing`, for up to `limitMs`; its last answer.
 template <typename Attempt> DWORD RetryWhile(DWORD passing, DWORD limitMs, Attempt attempt) {
-    DWORD error = attempt();
-    for (DWORD waited = 0; error == passing && waited < limitMs; waited += PollMs) {
-        Sleep(PollMs);
-        error = attempt();
-    }
+    DWORD error = 0;
+    WaitFor([&] { return (error = attempt()) != passing; }, limitMs);
     return error;
 }
 

@@ -90,11 +90,7 @@ class TesterWithDriver : public testing::Test {
   protected:
     static void SetUpTestSuite() { driver_ = std::make_unique<kit_test::RunningDriver>(); }
     static void TearDownTestSuite() { driver_.reset(); }
-    void SetUp() override {
-        KIT_SKIP_UNLESS_DRIVER_FITS();
-        ASSERT_TRUE(driver_->ok())
-            << "the stand-in driver did not start: error " << driver_->error();
-    }
+    void SetUp() override { KIT_REQUIRE_RUNNING_DRIVER(*driver_); }
 
   private:
     static std::unique_ptr<kit_test::RunningDriver> driver_;
@@ -271,9 +267,8 @@ TEST_F(TesterWithDriver, NumberWordStartingWithAByteAbove0x7FShowsUsage) {
 }
 
 TEST(TesterWithoutDevice, MissingDeviceIsReportedBeforeTheArgumentsAreLooked) {
-    KIT_SKIP_UNLESS_DRIVER_FITS();
     kit_test::RunningDriver driver;
-    ASSERT_TRUE(driver.ok()) << "the stand-in driver did not start: error " << driver.error();
+    KIT_REQUIRE_RUNNING_DRIVER(driver);
     ASSERT_TRUE(kit_test::StopDriverService());
     const std::string failed = "ERROR opening device: (2) returned from CreateFile\n" + Exiting;
     ExpectRuns({{"", failed, 1}, {"r 4", failed, 1}, {"x", failed, 1}},
