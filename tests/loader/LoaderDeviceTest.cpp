@@ -34,8 +34,9 @@ class LoaderDevice : public ::testing::Test {
 
 std::unique_ptr<kit_test::RunningDriver> LoaderDevice::Driver;
 
-bool DeviceIsFree(const char* path) {
-    return kit_test::OpenErrorOf(path) == 0;
+// Held now; a device that must be free is given a moment (kit_test::BecomesFree).
+bool IsHeld(const char* path) {
+    return kit_test::OpenErrorOf(path) != 0;
 }
 
 // What shows a leaked handle: the process's handle count, where the system
@@ -52,16 +53,17 @@ std::string HandleUse() {
 
 TEST_F(LoaderDevice, UnnumberedAndNumberedPaths) {
     ASSERT_TRUE(Loader.OpenDevice(-1));
-    EXPECT_FALSE(DeviceIsFree("\\\\.\\NorvalexDevice")) << "-1 must hold the unnumbered device";
-    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+    EXPECT_TRUE(IsHeld("\\\\.\\NorvalexDevice")) << "-1 must hold the unnumbered device";
+    EXPECT_TRUE(kit_test::BecomesFree("\\\\.\\NorvalexDevice0"));
     ASSERT_TRUE(Loader.OpenDevice(0));
-    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice")) << "reopening releases the earlier device";
-    EXPECT_FALSE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+    EXPECT_TRUE(kit_test::BecomesFree("\\\\.\\NorvalexDevice"))
+        << "reopening releases the earlier device";
+    EXPECT_TRUE(IsHeld("\\\\.\\NorvalexDevice0"));
     ASSERT_TRUE(Loader.OpenDevice(standin::NegativeDevice));
-    EXPECT_FALSE(DeviceIsFree("\\\\.\\NorvalexDevice-5")) << "-5 must hold its own device";
+    EXPECT_TRUE(IsHeld("\\\\.\\NorvalexDevice-5")) << "-5 must hold its own device";
     Loader.CloseDevice();
-    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
-    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice-5"));
+    EXPECT_TRUE(kit_test::BecomesFree("\\\\.\\NorvalexDevice0"));
+    EXPECT_TRUE(kit_test::BecomesFree("\\\\.\\NorvalexDevice-5"));
     EXPECT_TRUE(Boxes.empty());
 }
 
@@ -93,7 +95,7 @@ TEST_F(LoaderDevice, MissingDeviceShowsSystemTextAndForgetsHandle) {
     EXPECT_FALSE(Boxes[0].empty());
     EXPECT_EQ(Loader.CallFunc800(), 0u) << "no device is open after a failed open";
     EXPECT_FALSE(Loader.OpenDevice(-2)) << "a negative number other than -1 is a name too";
-    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+    EXPECT_TRUE(kit_test::BecomesFree("\\\\.\\NorvalexDevice0"));
 }
 
 TEST_F(LoaderDevice, DeviceHeldElsewhereShowsAccessDenied) {
@@ -156,9 +158,9 @@ TEST_F(LoaderDevice, DestructorReleasesDevice) {
     {
         TNorvalexLoader scoped;
         ASSERT_TRUE(scoped.OpenDevice(0));
-        EXPECT_FALSE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+        EXPECT_TRUE(IsHeld("\\\\.\\NorvalexDevice0"));
     }
-    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+    EXPECT_TRUE(kit_test::BecomesFree("\\\\.\\NorvalexDevice0"));
 }
 
 TEST_F(LoaderDevice, RepeatedOpensLeakNoHandle) {
@@ -175,8 +177,8 @@ TEST_F(LoaderDevice, RepeatedOpensLeakNoHandle) {
         ASSERT_TRUE(Loader.OpenDevice(i % 2 ? -1 : 0)) << "open " << i;
     Loader.CloseDevice();
     EXPECT_EQ(HandleUse(), before);
-    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice"));
-    EXPECT_TRUE(DeviceIsFree("\\\\.\\NorvalexDevice0"));
+    EXPECT_TRUE(kit_test::BecomesFree("\\\\.\\NorvalexDevice"));
+    EXPECT_TRUE(kit_test::BecomesFree("\\\\.\\NorvalexDevice0"));
     EXPECT_TRUE(Boxes.empty());
 }
 

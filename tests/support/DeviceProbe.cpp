@@ -3,6 +3,7 @@
 #include "DevicePath.h"
 #include "NorvalexContract.h"
 #include "UniqueHandle.h"
+#include "Waiting.h"
 
 #include <windows.h>
 
@@ -24,6 +25,10 @@ unsigned long OpenErrorOf(const std::string& path) {
 
 unsigned long DeviceOpenError(int32_t number) {
     return OpenErrorOf(norvalex::DevicePathFor(number));
+}
+
+bool BecomesFree(const std::string& path) {
+    return WaitUntil([&] { return OpenErrorOf(path) == 0; }, 5000);
 }
 
 } // namespace kit_test

@@ -15,5 +15,11 @@ namespace kit_test {
 unsigned long OpenErrorOf(const std::string& path);
 // The same for device `number` (-1: the unnumbered device).
 unsigned long DeviceOpenError(int32_t number);
+// Whether `path` opens now or within a few seconds. Wine answers an open of a
+// device before the driver has, and lets the driver see the close of that
+// handle only once it has answered the open: a later open can overtake the
+// close and find the device still held. On Windows both are done when
+// CreateFile and CloseHandle return.
+bool BecomesFree(const std::string& path);
 
 } // namespace kit_test

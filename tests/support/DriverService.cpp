@@ -3,8 +3,11 @@
 #include "DriverFit.h"
 #include "NorvalexContract.h"
 #include "UniqueHandle.h"
+#include "Waiting.h"
 
 #include <windows.h>
+
+#include <functional>
 
 namespace kit_test {
 namespace {
@@ -31,13 +34,8 @@ DWORD CurrentState(SC_HANDLE service) {
     return status.dwCurrentState;
 }
 
-template <typename Condition> bool WaitFor(Condition condition, DWORD limitMs = WaitLimitMs) {
-    for (DWORD waited = 0; waited < limitMs; waited += PollMs) {
-        if (condition())
-            return true;
-        Sleep(PollMs);
-    }
-    return condition();
+bool WaitFor(const std::function<bool()>& condition, DWORD limitMs = WaitLimitMs) {
+    return WaitUntil(condition, limitMs, PollMs);
 }
 
 // Makes `attempt` (0 or the system's error) again while it fails with

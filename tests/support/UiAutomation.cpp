@@ -7,7 +7,6 @@
 namespace kit_test {
 namespace {
 
-constexpr DWORD PollMs = 20;
 constexpr UINT SendTimeoutMs = 5000;
 
 struct WindowSearch {
@@ -29,17 +28,6 @@ BOOL CALLBACK CollectTopLevel(HWND window, LPARAM data) {
 }
 
 } // namespace
-
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (condition())
-            return true;
-        if (GetTickCount() - start >= timeoutMs)
-            return condition();
-        Sleep(PollMs);
-    }
-}
 
 TestedProgram::TestedProgram(const std::string& commandLine) {
     STARTUPINFOA startup{};

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "UniqueHandle.h"
+#include "Waiting.h"
 
 #include <windows.h>
 
@@ -15,8 +16,10 @@ namespace kit_test {
 
 constexpr DWORD UiWaitMs = 20000;
 
-// Polls `condition` until it holds or `timeoutMs` has passed; true if it held.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = UiWaitMs);
+// Polls `condition` until it holds or the windows' deadline has passed.
+inline bool WaitUntil(const std::function<bool()>& condition) {
+    return WaitUntil(condition, UiWaitMs);
+}
 
 // A window program started for a test. The destructor closes its window and,
 // should it not end, ends the process, so no test leaves a program behind.
