@@ -57,15 +57,32 @@ ProcessResult RunProgram(const std::string& commandLine, unsigned long timeoutMs
     writer.reset();
     result.started = true;
 
-    char chunk[65536];
-    DWORD got = 0;
-    while (ReadFile(reader.get(), chunk, sizeof(chunk), &got, nullptr) && got > 0)
-        result.output.append(chunk, got);
-
-    if (WaitForSingleObject(process.get(), timeoutMs) != WAIT_OBJECT_0) {
-        TerminateProcess(process.get(), 255);
-        result.exitCode = 255;
-        return result;
+    // The output is drained while the program runs, so that one that fills
+    // the pipe is not stalled, and the time limit holds also for a program
+    // that never ends or hands its output on to a program that lingers.
+    const DWORD started = GetTickCount();
+    bool ended = false;
+    for (;;) {
+        DWORD available = 0;
+        while (PeekNamedPipe(reader.get(), nullptr, 0, nullptr, &available, nullptr) &&
+               available > 0) {
+            char chunk[65536];
+            DWORD got = 0;
+            if (!ReadFile(reader.get(), chunk, sizeof(chunk), &got, nullptr) || got == 0)
+                break;
+            result.output.append(chunk, got);
+        }
+        // What it wrote before it ended is all in the pipe: one more round reads it.
+        if (ended)
+            break;
+        ended = WaitForSingleObject(process.get(), 10) == WAIT_OBJECT_0;
+        if (!ended && GetTickCount() - started >= timeoutMs) {
+            TerminateProcess(process.get(), 255);
+            WaitForSingleObject(process.get(), 5000);
+            result.timedOut = true;
+            result.exitCode = 255;
+            return result;
+        }
     }
     DWORD exitCode = 0;
     GetExitCodeProcess(process.get(), &exitCode);

@@ -12,10 +12,12 @@ struct ProcessResult {
     bool started = false;
     unsigned long startError = 0; // the system's code when the program could not be started
     unsigned long exitCode = 0;
+    bool timedOut = false; // ended by the time limit (exit code 255)
     std::string output;
 };
 
 // `commandLine` is passed to the program unchanged (quote as the program expects).
+// A program still running after `timeoutMs` is ended, with what it wrote so far.
 ProcessResult RunProgram(const std::string& commandLine, unsigned long timeoutMs = 120000);
 
 // CreateProcessA, tried again when Wine fails a start with ERROR_INTERNAL_ERROR
