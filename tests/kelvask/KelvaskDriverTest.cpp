@@ -39,7 +39,7 @@ class KelvaskWithDriver : public ::testing::Test {
 TEST(KelvaskTypicalUse, LoadOpenCallReadCloseUnload) {
     KIT_SKIP_UNLESS_DRIVER_FITS();
     ServiceCleanup cleanup;
-    ASSERT_EQ(QueryServiceState(), ServiceState::Absent);
+    ASSERT_EQ(QueryServiceState(), ServiceState::Absent) << ForeignDriver();
     KelvaskWindow window;
     ASSERT_TRUE(window.Ready());
 

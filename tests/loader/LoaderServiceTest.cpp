@@ -21,7 +21,7 @@ namespace {
 class LoaderService : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(kit_test::RemoveDriverService());
+        ASSERT_TRUE(kit_test::RemoveDriverService()) << kit_test::ForeignDriver();
         Loader.SetErrorReporter([this](const std::string& text) { Boxes.push_back(text); });
     }
     void TearDown() override { kit_test::RemoveDriverService(); }
@@ -111,7 +111,9 @@ TEST_F(LoaderService, InstallFromFolderWithoutDriverFileStillCreatesService) {
 }
 
 TEST_F(LoaderService, InstallRegistersKernelDriverWithUnquotedPath) {
-    std::string folder = "C:\\Program Files\\Norvalex kit\\";
+    // A folder with blanks, inside the kit's own: a service registered from
+    // anywhere else would be another driver's, which the clean-up leaves alone.
+    std::string folder = kit_test::BinDir() + "Program Files\\Norvalex kit\\";
     ASSERT_TRUE(Loader.InstallDriver(folder));
     SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
     SC_HANDLE service = OpenServiceA(manager, "NorvalexDevice", SERVICE_QUERY_CONFIG);

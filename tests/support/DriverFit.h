@@ -30,6 +30,5 @@ std::string DriverMisfit();
 #define KIT_REQUIRE_RUNNING_DRIVER(driver)                                                         \
     do {                                                                                           \
         KIT_SKIP_UNLESS_DRIVER_FITS();                                                             \
-        ASSERT_TRUE((driver).ok())                                                                 \
-            << "the stand-in driver did not start: error " << (driver).error();                    \
+        ASSERT_TRUE((driver).ok()) << "the stand-in driver did not start: " << (driver).problem(); \
     } while (false)

@@ -1,6 +1,7 @@
 #include "DriverService.h"
 
 #include "DriverFit.h"
+#include "KitDriverPath.h"
 #include "NorvalexContract.h"
 #include "UniqueHandle.h"
 #include "Waiting.h"
@@ -8,6 +9,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 
 namespace kit_test {
 namespace {
@@ -66,6 +68,31 @@ ServiceState QueryServiceState() {
     }
 }
 
+std::string ForeignDriver() {
+    const auto unreadable = [](const char* what) {
+        return std::string(what) + " (error " + std::to_string(GetLastError()) + ")";
+    };
+    UniqueServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
+    if (!manager)
+        return unreadable("the service manager cannot be asked which driver it runs");
+    UniqueServiceHandle service(
+        OpenServiceA(manager.get(), norvalex::ServiceName, SERVICE_QUERY_CONFIG));
+    if (!service)
+        return GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST
+                   ? std::string()
+                   : unreadable("it cannot be asked which driver it runs");
+    DWORD needed = 0;
+    QueryServiceConfigA(service.get(), nullptr, 0, &needed);
+    std::vector<char> storage(needed + sizeof(QUERY_SERVICE_CONFIGA));
+    auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(storage.data());
+    if (!QueryServiceConfigA(service.get(), config, static_cast<DWORD>(storage.size()), &needed))
+        return unreadable("it cannot be asked which driver it runs");
+    const std::string file = config->lpBinaryPathName ? config->lpBinaryPathName : "";
+    if (IsKitDriverPath(file, BinDir()))
+        return {};
+    return "it runs another driver, " + (file.empty() ? std::string("of no file") : file);
+}
+
 unsigned long CreateDriverService(const std::string& binaryPath) {
     UniqueServiceHandle manager = OpenManager();
     if (!manager)
@@ -110,6 +137,8 @@ bool StopDriverService() {
 }
 
 bool RemoveDriverService() {
+    if (!ForeignDriver().empty())
+        return false;
     {
         UniqueServiceHandle manager = OpenManager();
         UniqueServiceHandle service = OpenDriverService(manager.get());
@@ -136,6 +165,11 @@ RunningDriver::RunningDriver() {
         error_ = ERROR_BAD_EXE_FORMAT;
         return;
     }
+    foreign_ = ForeignDriver();
+    if (!foreign_.empty()) {
+        error_ = ERROR_SERVICE_EXISTS;
+        return;
+    }
     RemoveDriverService();
     error_ = CreateDriverService();
     if (!error_)
@@ -144,6 +178,13 @@ RunningDriver::RunningDriver() {
 
 RunningDriver::~RunningDriver() {
     RemoveDriverService();
+}
+
+std::string RunningDriver::problem() const {
+    if (!foreign_.empty())
+        return "the service NorvalexDevice is not the tests' to replace: " + foreign_ +
+               "; unload that driver first";
+    return "error " + std::to_string(error_);
 }
 
 } // namespace kit_test
