@@ -22,7 +22,8 @@ std::string ForeignDriver();
 unsigned long CreateDriverService(const std::string& binaryPath = BinPath("Norvalex.sys"));
 // Start and wait until running ("already running" counts): 0, or the system's
 // error. Right after Wine's session starts, its service database is locked
-// (1055) for a while; this tries again through that, and only that.
+// (1055) for a while; this tries again through that, and twice more after
+// Wine's failed start of the driver's host process (1359).
 unsigned long StartDriverService();
 // Stop and wait until stopped; true when it is stopped (or was).
 bool StopDriverService();

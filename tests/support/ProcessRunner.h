@@ -22,7 +22,8 @@ ProcessResult RunProgram(const std::string& commandLine, unsigned long timeoutMs
 
 // CreateProcessA, tried again when Wine fails a start with ERROR_INTERNAL_ERROR
 // (1359). Its 64-bit loader does so now and then, about once in 5000 starts,
-// before the program runs at all.
+// before the program runs at all, where the host randomizes its address
+// space (see tools/wine-session).
 bool StartProcess(const std::string& commandLine, bool inheritHandles, STARTUPINFOA& startup,
                   PROCESS_INFORMATION& info);
 
