@@ -107,6 +107,10 @@ function(kit_windows_program name kind)
         configure_file(${KIT_SOURCE_CMAKE_DIR}/Program.manifest.in ${KIT_PROGRAM_MANIFEST} @ONLY)
         configure_file(${KIT_SOURCE_CMAKE_DIR}/Program.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc
                        @ONLY)
+        # The .rc names the manifest by path and does not change with it: the
+        # resource is compiled again whenever the manifest's text changes.
+        set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}.rc PROPERTIES
+                                    OBJECT_DEPENDS ${KIT_PROGRAM_MANIFEST})
         list(APPEND P_SOURCES ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
     endif()
     if(kind STREQUAL "GUI")

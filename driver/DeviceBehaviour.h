@@ -33,9 +33,11 @@ constexpr uint32_t DeliveredCount(const DeviceBehaviour& behaviour, uint32_t req
     return requested < behaviour.readLimit ? requested : behaviour.readLimit;
 }
 
-inline void FillPattern(uint8_t* buffer, uint32_t count) {
-    for (uint32_t offset = 0; offset < count; ++offset)
-        buffer[offset] = PatternByte(offset);
+// Bytes `first` to `first + count` of a read's pattern, into `buffer`: a
+// read filled piece by piece holds the same bytes as one filled at once.
+inline void FillPattern(uint8_t* buffer, uint32_t first, uint32_t count) {
+    for (uint32_t k = 0; k < count; ++k)
+        buffer[k] = PatternByte(first + k);
 }
 
 enum class ControlOutcome { Answer, DeviceError, UnknownCode, OutputTooSmall };

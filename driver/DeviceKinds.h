@@ -1,6 +1,6 @@
 // The two kinds of device the driver makes, and for each the one choice of
-// how it takes an open, a read and a control request, and whether the system
-// is to let only one open in at a time.
+// how it takes an open, a read and a control request, whether the system is
+// to let only one open in at a time, and whether only administrators may.
 #pragma once
 
 #include "Kernel.h"
@@ -15,7 +15,8 @@ enum class DeviceKind {
 using RequestHandler = NTSTATUS (*)(DEVICE_OBJECT* device, IRP* irp);
 
 struct KindHandling {
-    bool exclusive; // IoCreateDevice's Exclusive argument
+    bool exclusive;          // IoCreateDevice's Exclusive argument
+    bool administratorsOnly; // opened by System and administrators alone
     RequestHandler create;
     RequestHandler read;
     RequestHandler control;

@@ -1,5 +1,6 @@
 #include "Devices.h"
 
+#include "DeviceSecurity.h"
 #include "RequestRecords.h"
 
 namespace norvalex::standin {
@@ -43,13 +44,26 @@ NTSTATUS CreateDevice(DRIVER_OBJECT* driver, const char* base, int32_t number, D
     UNICODE_STRING deviceName;
     ComposeName(L"\\Device\\", base, number, deviceText, deviceName);
 
+    const KindHandling& handling = HandlingOf(kind);
     // Secure open: an open that names something below the device is checked
     // against the device's own security, as the open of the device itself.
     DEVICE_OBJECT* device = nullptr;
     NTSTATUS status = IoCreateDevice(driver, sizeof(DeviceState), &deviceName, FILE_DEVICE_UNKNOWN,
-                                     FILE_DEVICE_SECURE_OPEN, HandlingOf(kind).exclusive, &device);
+                                     FILE_DEVICE_SECURE_OPEN, handling.exclusive, &device);
     if (!NT_SUCCESS(status))
         return status;
+    // Reads land in the caller's buffer as the I/O manager maps it (an MDL),
+    // so a large read needs no pool copy of its own.
+    device->Flags |= DO_DIRECT_IO;
+    // Restricted before it has a DOS name, and a device left open to every
+    // user is not made at all.
+    if (handling.administratorsOnly) {
+        status = AdmitOnlyAdministrators(device);
+        if (!NT_SUCCESS(status)) {
+            IoDeleteDevice(device);
+            return status;
+        }
+    }
 
     DeviceState* state = StateOf(device);
     state->number = number;
@@ -64,10 +78,9 @@ NTSTATUS CreateDevice(DRIVER_OBJECT* driver, const char* base, int32_t number, D
         IoDeleteDevice(device);
         return status;
     }
-    // Reads land in the caller's buffer as the I/O manager maps it (an MDL),
-    // so a large read needs no pool copy of its own.
-    device->Flags |= DO_DIRECT_IO;
-    device->Flags &= ~DO_DEVICE_INITIALIZING;
+    // DO_DEVICE_INITIALIZING stays: the I/O manager clears it for every
+    // device made in DriverEntry when that returns, so none is opened while
+    // the others are still being made.
     return STATUS_SUCCESS;
 }
 

@@ -1,6 +1,7 @@
 #include "Dispatch.h"
 
 #include "Devices.h"
+#include "Mapping.h"
 #include "Records.h"
 
 namespace norvalex::standin {
@@ -13,15 +14,18 @@ NTSTATUS Complete(IRP* irp, NTSTATUS status, ULONG_PTR information) {
     return status;
 }
 
-// Where the read's data goes, whichever way the I/O manager described the
-// caller's buffer.
-uint8_t* ReadTarget(DEVICE_OBJECT* device, IRP* irp) {
+// Writes a read's `count` bytes into the caller's buffer as the I/O manager
+// described it. A read with neither an MDL nor a system buffer is refused:
+// its user address was never checked.
+NTSTATUS Deliver(DEVICE_OBJECT* device, IRP* irp, ULONG count) {
     if (irp->MdlAddress)
-        return static_cast<uint8_t*>(
-            MmGetSystemAddressForMdlSafe(irp->MdlAddress, NormalPagePriority));
-    if (device->Flags & DO_BUFFERED_IO)
-        return static_cast<uint8_t*>(irp->AssociatedIrp.SystemBuffer);
-    return static_cast<uint8_t*>(irp->UserBuffer);
+        return FillThroughWindows(irp->MdlAddress, count);
+    void* system = irp->AssociatedIrp.SystemBuffer;
+    if ((device->Flags & DO_BUFFERED_IO) && system) {
+        FillPattern(static_cast<uint8_t*>(system), 0, count);
+        return STATUS_SUCCESS;
+    }
+    return STATUS_INVALID_PARAMETER;
 }
 
 NTSTATUS StatusOf(ControlOutcome outcome) {
@@ -104,11 +108,8 @@ NTSTATUS StandInRead(DEVICE_OBJECT* device, IRP* irp) {
     ULONG count = DeliveredCount(behaviour, requested);
     if (count == 0)
         return Complete(irp, STATUS_SUCCESS, 0);
-    uint8_t* target = ReadTarget(device, irp);
-    if (!target)
-        return Complete(irp, STATUS_INSUFFICIENT_RESOURCES, 0);
-    FillPattern(target, count);
-    return Complete(irp, STATUS_SUCCESS, count);
+    const NTSTATUS status = Deliver(device, irp, count);
+    return Complete(irp, status, NT_SUCCESS(status) ? count : 0);
 }
 
 NTSTATUS StandInControl(DEVICE_OBJECT* device, IRP* irp) {
@@ -147,8 +148,10 @@ NTSTATUS RecordsControl(DEVICE_OBJECT*, IRP* irp) {
     return Complete(irp, STATUS_SUCCESS, count * sizeof(RequestRecord));
 }
 
-constexpr KindHandling StandInHandling{true, StandInCreate, StandInRead, StandInControl};
-constexpr KindHandling RecordsHandling{false, RecordsCreate, RecordsRead, RecordsControl};
+// The stand-in devices stay open to every user, as the tester runs as the
+// user; the records hand out other programs' requests.
+constexpr KindHandling StandInHandling{true, false, StandInCreate, StandInRead, StandInControl};
+constexpr KindHandling RecordsHandling{false, true, RecordsCreate, RecordsRead, RecordsControl};
 
 } // namespace
 

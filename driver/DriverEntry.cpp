@@ -2,6 +2,7 @@
 // tests load it as a kernel-driver service and talk to its devices.
 #include "Devices.h"
 #include "Dispatch.h"
+#include "Mapping.h"
 
 using namespace norvalex::standin;
 
@@ -20,5 +21,6 @@ extern "C" NTSTATUS NTAPI DriverEntry(DRIVER_OBJECT* driver, UNICODE_STRING*) {
     driver->MajorFunction[IRP_MJ_READ] = DispatchRead;
     driver->MajorFunction[IRP_MJ_DEVICE_CONTROL] = DispatchDeviceControl;
     driver->DriverUnload = DriverUnload;
+    ChooseMappingPriority();
     return CreateStandInDevices(driver);
 }
