@@ -1,5 +1,6 @@
 #include "DriverFit.h"
 
+#include "DriverFitRule.h"
 #include "ImageHeader.h"
 #include "KitFolders.h"
 
@@ -8,11 +9,23 @@
 namespace kit_test {
 namespace {
 
-bool WindowsIs64Bit() {
+// The processor the system itself runs on, whatever this program's width:
+// under WOW64 and under the x64 emulation of Windows on ARM64 the program
+// sees an x86 or x64 machine, which IsWow64Process2 (Windows 10, 1511 on)
+// sees through. Where it is missing, WOW64 means a 64-bit x64 system.
+uint16_t NativeMachine() {
+    using IsWow64Process2Call = BOOL(WINAPI*)(HANDLE, USHORT*, USHORT*);
+    const auto isWow64Process2 = reinterpret_cast<IsWow64Process2Call>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "IsWow64Process2")));
+    USHORT process = 0;
+    USHORT native = 0;
+    if (isWow64Process2 && isWow64Process2(GetCurrentProcess(), &process, &native))
+        return native;
     if (sizeof(void*) == 8)
-        return true;
+        return MachineAmd64;
     BOOL underWow64 = FALSE;
-    return IsWow64Process(GetCurrentProcess(), &underWow64) && underWow64;
+    return IsWow64Process(GetCurrentProcess(), &underWow64) && underWow64 ? MachineAmd64
+                                                                          : MachineI386;
 }
 
 } // namespace
@@ -21,14 +34,7 @@ std::string DriverMisfit() {
     IMAGE_FILE_HEADER driver{};
     if (!ReadImageFileHeader(BinPath("Norvalex.sys"), driver))
         return {};
-    const bool windows64 = WindowsIs64Bit();
-    if (windows64 && driver.Machine == IMAGE_FILE_MACHINE_I386)
-        return "64-bit Windows loads only the x64 Norvalex.sys; put it beside the tools to run "
-               "this test";
-    if (!windows64 && driver.Machine == IMAGE_FILE_MACHINE_AMD64)
-        return "32-bit Windows loads only the x86 Norvalex.sys; put it beside the tools to run "
-               "this test";
-    return {};
+    return DriverMisfitFor(NativeMachine(), driver.Machine);
 }
 
 } // namespace kit_test
