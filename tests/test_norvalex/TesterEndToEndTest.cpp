@@ -250,6 +250,29 @@ TEST(CommandLineEcho, DISABLED_PrintsCommandLine) {
     fflush(stdout);
 }
 
+// Run in a child by the test below: fills more than a pipe holds, then hangs.
+TEST(HangingChild, DISABLED_WritesThenNeverEnds) {
+    const std::string line(1023, 'x');
+    for (int k = 0; k < 256; ++k)
+        printf("%s\n", line.c_str());
+    printf("last line before the hang\n");
+    fflush(stdout);
+    Sleep(INFINITE);
+}
+
+TEST(ProcessRunner, TimeLimitEndsAChildThatHangsWithAllItWrote) {
+    const DWORD started = GetTickCount();
+    const kit_test::ProcessResult result =
+        RunProgram("\"" + kit_test::ProgramPath() +
+                       "\" --gtest_also_run_disabled_tests "
+                       "--gtest_filter=HangingChild.DISABLED_WritesThenNeverEnds",
+                   3000);
+    EXPECT_TRUE(result.timedOut);
+    EXPECT_LT(GetTickCount() - started, 30000u) << "the limit of 3 s did not hold";
+    EXPECT_NE(result.output.find("last line before the hang"), std::string::npos)
+        << result.output.size() << " bytes read";
+}
+
 TEST_F(TesterWithDriver, NumberWordStartingWithAByteAbove0x7FShowsUsage) {
     // Command lines pass through the ANSI code page (1251): the byte must survive it.
     const std::string echo =
