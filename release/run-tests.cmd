@@ -172,14 +172,17 @@ for %%n in ("%p%" "%f%" "%s%") do call :check_number %%n
 goto :eof
 
 rem :check_number "TEXT": digits only, no leading zero (set /a reads one as
-rem octal), at most nine of them (set /a counts in 32 bits).
+rem octal), at most nine of them (set /a counts in 32 bits). The padding keeps
+rem the tenth place inside the text: Wine's cmd reads past the end of a text
+rem for an offset beyond it.
 :check_number
 set "number=%~1"
 set "nondigit="
 if defined number for /f "delims=0123456789" %%x in ("%number%") do set "nondigit=%%x"
 if not defined number set "nondigit=1"
 if defined nondigit goto :not_a_count
-if not "%number:~9%"=="" goto :not_a_count
+set "padded=%number%##########"
+if not "%padded:~9,1%"=="#" goto :not_a_count
 if "%number:~0,1%"=="0" if not "%number%"=="0" goto :not_a_count
 goto :eof
 :not_a_count

@@ -22,6 +22,8 @@ constexpr Behaviour Behaviours[] = {
     {"fails", "1 2 0\r\n", 1},
     {"ranno", "0 0 0\r\n", 0},
     {"garbled", "1 x 0\r\n", 1},
+    {"huge", "1234567890 0 0\r\n", 0}, // past what cmd's arithmetic holds
+    {"octal", "08 0 0\r\n", 0},        // what cmd's arithmetic reads as octal
     {"emptycounts", "", 1},
     {"twolines", "1 0 0\r\n1 0 0\r\n", 0},
     {"nocounts", nullptr, 0},
