@@ -73,18 +73,44 @@ if(NOT KIT_TREE STREQUAL "programs")
     target_compile_options(gtest_main PRIVATE -w)
 endif()
 
-# What a window program's manifest adds: DPI awareness and common controls 6.
-set(KIT_WINDOW_MANIFEST_PARTS [[
+# What a manifest adds. DPI awareness: the windows lay themselves out at the
+# screen's real DPI, and the test programs that measure them must see that
+# same DPI, not the virtual 96 dpi that Windows 8.1 and later give a program
+# without it. Common controls 6: the windows' look.
+set(KIT_DPI_AWARE_MANIFEST_PART [[
   <application xmlns="urn:schemas-microsoft-com:asm.v3">
     <windowsSettings>
       <dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>
     </windowsSettings>
-  </application>
+  </application>]])
+set(KIT_COMMON_CONTROLS_MANIFEST_PART [[
   <dependency>
     <dependentAssembly>
       <assemblyIdentity type="win32" name="Microsoft.Windows.Common-Controls" version="6.0.0.0" processorArchitecture="*" publicKeyToken="6595b64144ccf1df" language="*"/>
     </dependentAssembly>
   </dependency>]])
+
+# kit_program_resources(TARGET DESCRIPTION LEVEL [PARTS...]): gives TARGET a
+# manifest that asks for the execution level LEVEL and adds PARTS, and a
+# version resource.
+function(kit_program_resources target description level)
+    set(KIT_PROGRAM_NAME ${target})
+    set(KIT_PROGRAM_DESCRIPTION ${description})
+    set(KIT_PROGRAM_LEVEL ${level})
+    set(KIT_PROGRAM_PARTS "")
+    foreach(part ${ARGN})
+        string(APPEND KIT_PROGRAM_PARTS "\n${part}")
+    endforeach()
+    set(KIT_PROGRAM_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/${target}.manifest)
+    configure_file(${KIT_SOURCE_CMAKE_DIR}/Program.manifest.in ${KIT_PROGRAM_MANIFEST} @ONLY)
+    configure_file(${KIT_SOURCE_CMAKE_DIR}/Program.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc
+                   @ONLY)
+    # The .rc names the manifest by path and does not change with it: the
+    # resource is compiled again whenever the manifest's text changes.
+    set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${target}.rc PROPERTIES
+                                OBJECT_DEPENDS ${KIT_PROGRAM_MANIFEST})
+    target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+endfunction()
 
 # kit_windows_program(NAME CONSOLE|GUI SOURCES... [LIBS ...]
 #                     [DESCRIPTION text LEVEL asInvoker|highestAvailable]):
@@ -95,31 +121,29 @@ function(kit_windows_program name kind)
         return()
     endif()
     cmake_parse_arguments(P "" "DESCRIPTION;LEVEL" "SOURCES;LIBS" ${ARGN})
-    if(P_DESCRIPTION)
-        set(KIT_PROGRAM_NAME ${name})
-        set(KIT_PROGRAM_DESCRIPTION ${P_DESCRIPTION})
-        set(KIT_PROGRAM_LEVEL ${P_LEVEL})
-        set(KIT_PROGRAM_WINDOW_PARTS "")
-        if(kind STREQUAL "GUI")
-            set(KIT_PROGRAM_WINDOW_PARTS "\n${KIT_WINDOW_MANIFEST_PARTS}")
-        endif()
-        set(KIT_PROGRAM_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/${name}.manifest)
-        configure_file(${KIT_SOURCE_CMAKE_DIR}/Program.manifest.in ${KIT_PROGRAM_MANIFEST} @ONLY)
-        configure_file(${KIT_SOURCE_CMAKE_DIR}/Program.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc
-                       @ONLY)
-        # The .rc names the manifest by path and does not change with it: the
-        # resource is compiled again whenever the manifest's text changes.
-        set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${name}.rc PROPERTIES
-                                    OBJECT_DEPENDS ${KIT_PROGRAM_MANIFEST})
-        list(APPEND P_SOURCES ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
-    endif()
     if(kind STREQUAL "GUI")
         add_executable(${name} WIN32 ${P_SOURCES})
     else()
         add_executable(${name} ${P_SOURCES})
     endif()
+    if(P_DESCRIPTION)
+        if(kind STREQUAL "GUI")
+            kit_program_resources(${name} "${P_DESCRIPTION}" ${P_LEVEL}
+                                  "${KIT_DPI_AWARE_MANIFEST_PART}"
+                                  "${KIT_COMMON_CONTROLS_MANIFEST_PART}")
+        else()
+            kit_program_resources(${name} "${P_DESCRIPTION}" ${P_LEVEL})
+        endif()
+    endif()
     target_link_libraries(${name} PRIVATE ${P_LIBS})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KIT_BIN_DIR})
+endfunction()
+
+# kit_test_program_resources(TARGET): a test program runs as the user who
+# starts it and sees the screen's DPI as the kit's windows do.
+function(kit_test_program_resources target)
+    kit_program_resources(${target} "Norvalex kit tests: ${target}" asInvoker
+                          "${KIT_DPI_AWARE_MANIFEST_PART}")
 endfunction()
 
 # kit_host_test(NAME SOURCES... [LIBS ...]): GoogleTest unit test of pure logic.
@@ -154,6 +178,7 @@ function(kit_wine_test name)
     endif()
     cmake_parse_arguments(P "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${P_SOURCES})
+    kit_test_program_resources(${name})
     target_link_libraries(${name} PRIVATE ${P_LIBS} kit_test_support)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${KIT_TEST_BIN_DIR})
     # The programs a test starts come from the programs' tree.

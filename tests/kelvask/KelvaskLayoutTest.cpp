@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace kit_test;
 
 namespace {
@@ -41,15 +43,18 @@ TEST_F(KelvaskLayout, ClientAreaIsScaledFromTwoHundredSixtyBy175AndCentred) {
     if (dpi == DesignDpi) {
         EXPECT_EQ(lineHeight, DesignLineHeight) << "the 8-point font at 96 dpi";
     }
-    EXPECT_EQ(BoundsOf(ClientRect(window.form)), (TBounds{0, 0, ScaleDesignPixels(260, lineHeight),
-                                                          ScaleDesignPixels(175, lineHeight)}));
+    const int width = ScaleDesignPixels(260, lineHeight);
+    const int height = ScaleDesignPixels(175, lineHeight);
+    EXPECT_EQ(BoundsOf(ClientRect(window.form)), (TBounds{0, 0, width, height}));
+    const SIZE frameSize = FrameSize(window.form);
+    EXPECT_EQ(frameSize, FrameAround(window.form, width, height));
 
     RECT frame{};
     GetWindowRect(window.form, &frame);
-    int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    EXPECT_NEAR(frame.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, 1);
-    EXPECT_NEAR(frame.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 1);
+    std::printf("form font line height %d at %d dpi; window %ld x %ld at (%ld, %ld)\n", lineHeight,
+                dpi, frameSize.cx, frameSize.cy, frame.left, frame.top);
+    EXPECT_NEAR(frame.left, (GetSystemMetrics(SM_CXSCREEN) - frameSize.cx) / 2, 1);
+    EXPECT_NEAR(frame.top, (GetSystemMetrics(SM_CYSCREEN) - frameSize.cy) / 2, 1);
 }
 
 TEST_F(KelvaskLayout, EveryControlAtItsPlaceWithItsCaption) {

@@ -280,12 +280,21 @@ double BoxIconLikeness(HWND box, SystemIcon icon) {
     HDC display = GetDC(nullptr);
     BitBlt(screen.Dc(), 0, 0, width, height, display, origin.x, origin.y, SRCCOPY);
     ReleaseDC(nullptr, display);
-    HICON expected = LoadIconW(nullptr, MAKEINTRESOURCEW(static_cast<WORD>(icon)));
+    // The box sizes its icon control to the icon it draws. The system's icon
+    // at that size comes from its resource, as the box's did: the one that
+    // LoadIcon gives has this program's default size, and stretched it would
+    // differ in many pixels.
+    HICON shared = LoadIconW(nullptr, MAKEINTRESOURCEW(static_cast<WORD>(icon)));
+    HICON expected =
+        static_cast<HICON>(CopyImage(shared, IMAGE_ICON, width, height, LR_COPYFROMRESOURCE));
+    if (!expected)
+        return 0;
     RECT all{0, 0, width, height};
     FillRect(onBlack.Dc(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     FillRect(onWhite.Dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     DrawIconEx(onBlack.Dc(), 0, 0, expected, width, height, 0, nullptr, DI_NORMAL);
     DrawIconEx(onWhite.Dc(), 0, 0, expected, width, height, 0, nullptr, DI_NORMAL);
+    DestroyIcon(expected);
 
     // Opaque pixels look the same on both backgrounds.
     int opaque = 0, alike = 0;

@@ -50,14 +50,14 @@ class VostraneLayout : public ::testing::Test {
                 << "control with text " << testing::PrintToString(GetText(expected.control));
     }
 
-    bool ResizeTo(int width, int height) const {
-        SetWindowPos(window.form, nullptr, 0, 0, width, height,
+    // Resizes the window to a client area of `width` x `height` design pixels,
+    // so that the same controls fit at any display scaling.
+    bool ResizeClientTo(int width, int height) const {
+        const SIZE frame = FrameAround(window.form, Scaled(width), Scaled(height));
+        SetWindowPos(window.form, nullptr, 0, 0, frame.cx, frame.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         return WaitUntil([&] {
-            RECT frame{};
-            GetWindowRect(window.form, &frame);
-            return frame.right - frame.left == width && frame.bottom - frame.top == height &&
-                   ClientRect(window.Panel1).right > 0 &&
+            return FrameSize(window.form) == frame && ClientRect(window.Panel1).right > 0 &&
                    RectInParent(window.Panel1).right == ClientRect(window.form).right;
         });
     }
@@ -83,10 +83,7 @@ TEST_F(VostraneLayout, ResizableFrameWithOnlyTheSystemMenuAtItsDesignedPlace) {
                 frame.right - frame.left, frame.bottom - frame.top, frame.left, frame.top);
     EXPECT_EQ(frame.left, 479);
     EXPECT_EQ(frame.top, 253);
-    if (lineHeight == DesignLineHeight) {
-        EXPECT_EQ(frame.right - frame.left, 369);
-        EXPECT_EQ(frame.bottom - frame.top, 379);
-    }
+    EXPECT_EQ(FrameSize(window.form), FrameAround(window.form, Scaled(361), Scaled(352)));
 }
 
 TEST_F(VostraneLayout, ControlsAtTheirPlacesWithTheirCaptions) {
@@ -107,11 +104,12 @@ TEST_F(VostraneLayout, ControlsAtTheirPlacesWithTheirCaptions) {
 }
 
 TEST_F(VostraneLayout, ResizingKeepsThePanelOnTopAndTheStatusBarAtTheBottom) {
-    ASSERT_TRUE(ResizeTo(620, 560));
+    ASSERT_TRUE(ResizeClientTo(612, 533));
     ExpectAlignedTo(ClientRect(window.form));
     ExpectPanelControlsInPlace();
 
-    ASSERT_TRUE(ResizeTo(260, 330));
+    // Room for the panel, the status bar and a little of the list.
+    ASSERT_TRUE(ResizeClientTo(252, 303));
     ExpectAlignedTo(ClientRect(window.form));
     ExpectPanelControlsInPlace();
 }

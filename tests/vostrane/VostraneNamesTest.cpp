@@ -190,25 +190,43 @@ TEST_F(VostraneNames, ListComesInTheSystemsOrderAndDoubleClickSortsItOnce) {
 }
 
 TEST_F(VostraneNames, ListLongerThanTenKilobytesShowsEveryName) {
-    // The one case with names longer than two characters: two letters or
-    // digits make 1296 names of three bytes each in the list, far from 10 KB.
-    // These four-character names overflow Wine's link name buffer (see
-    // DosNameGuard) and pass there only by its stack's layout; longer ones
-    // Wine's 64-bit table loses.
-    const char digits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    // Names of one and two characters (see DosNameGuard), from an alphabet
+    // wide enough for a list of over 10 KB: printable ASCII, which every ANSI
+    // code page holds alike, with one case of the letters, as names are
+    // compared without case; no backslash, which separates names, and no
+    // colon, which makes a drive letter. Names the system has already are
+    // left alone.
+    std::string alphabet;
+    for (char c = '!'; c <= '~'; ++c)
+        if (c != '\\' && c != ':' && !(c >= 'a' && c <= 'z'))
+            alphabet += c;
+    std::vector<std::string> candidates;
+    for (char first : alphabet)
+        candidates.push_back({first});
+    for (char first : alphabet)
+        for (char second : alphabet)
+            candidates.push_back({first, second});
+
+    // A little over 10 KB, so that it stays over however the system counts.
+    const size_t wanted = 10240 + 512;
     std::vector<std::unique_ptr<DosNameGuard>> names;
-    for (int number = 0; number < 2400; ++number) {
-        const char name[] = {'V', digits[number / 36 / 36], digits[number / 36 % 36],
-                             digits[number % 36], '\0'};
+    size_t bytes = ListBytes(SystemNames());
+    for (const std::string& name : candidates) {
+        if (bytes > wanted)
+            break;
+        if (IsDefined(name))
+            continue;
         names.push_back(std::make_unique<DosNameGuard>(name));
-        ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, name, "\\Device\\Null"));
+        ASSERT_TRUE(DefineDosDeviceA(DDD_RAW_TARGET_PATH, name.c_str(), "\\Device\\Null"))
+            << testing::PrintToString(name);
+        bytes += name.size() + 1;
     }
     std::vector<std::string> system = SystemNames();
     ASSERT_GT(ListBytes(system), 10240u);
     std::vector<char> first(10240);
     EXPECT_EQ(QueryDosDeviceA(nullptr, first.data(), 10240), 0u);
-    std::printf("with 2400 more: %zu names in %zu bytes; 10240 bytes fail with error %lu\n",
-                system.size(), ListBytes(system), GetLastError());
+    std::printf("with %zu more: %zu names in %zu bytes; 10240 bytes fail with error %lu\n",
+                names.size(), system.size(), ListBytes(system), GetLastError());
 
     const DWORD start = GetTickCount();
     ASSERT_TRUE(window.ClickAndWait(window.btnGetList));
