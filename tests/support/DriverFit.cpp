@@ -11,8 +11,9 @@ namespace {
 
 // The processor the system itself runs on, whatever this program's width:
 // under WOW64 and under the x64 emulation of Windows on ARM64 the program
-// sees an x86 or x64 machine, which IsWow64Process2 (Windows 10, 1511 on)
-// sees through. Where it is missing, WOW64 means a 64-bit x64 system.
+// sees an x86 or x64 machine, which IsWow64Process2 sees through. Where it
+// is missing (before Windows 10 1709, which brought Windows on ARM64), WOW64
+// means a 64-bit x64 system.
 uint16_t NativeMachine() {
     using IsWow64Process2Call = BOOL(WINAPI*)(HANDLE, USHORT*, USHORT*);
     const auto isWow64Process2 = reinterpret_cast<IsWow64Process2Call>(reinterpret_cast<void*>(
