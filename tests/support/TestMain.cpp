@@ -81,6 +81,16 @@ class RunProgress : public testing::EmptyTestEventListener {
     std::string running_;
 };
 
+// Every process of the job ends when its last handle closes.
+bool KillJobWhenClosed(HANDLE job) {
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    if (!QueryInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof(limits),
+                                   nullptr))
+        return false;
+    limits.BasicLimitInformation.LimitFlags |= JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    return SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
+}
+
 struct Watchdog {
     unsigned long seconds;
     std::string countsFile;
@@ -102,8 +112,14 @@ DWORD WINAPI WatchRun(void* data) {
     if (!watch.countsFile.empty())
         WriteCounts(watch.countsFile, watch.progress->passed_, watch.progress->failed_ + 1,
                     watch.progress->skipped_);
-    if (!watch.job || !TerminateJobObject(watch.job, TimeLimitExitCode))
-        TerminateProcess(GetCurrentProcess(), TimeLimitExitCode);
+    // The programs the tests started end with the job, whose one handle this
+    // program holds. It ends itself rather than the job: Wine's loader then
+    // exits with the exit code, which it mostly loses for a process that its
+    // own job ends (a hung run's program seemed to pass wherever it was judged
+    // by that code).
+    if (watch.job && !KillJobWhenClosed(watch.job))
+        TerminateJobObject(watch.job, TimeLimitExitCode);
+    TerminateProcess(GetCurrentProcess(), TimeLimitExitCode);
     return 0;
 }
 
